@@ -1,0 +1,140 @@
+#pragma once
+
+#include "model/FieldCatalogue.h"
+
+#include <QByteArray>
+#include <QObject>
+
+#include <variant>
+#include <vector>
+
+class RecordTable;
+
+// A value that carries a text, an integer, a floating number or nothing; what the reader stores.
+using LooseValue = std::variant<std::monostate, QByteArray, qint64, double>;
+
+// One field of the current row of a table, as a data set's field object: read and set it with the
+// table's conversions. Setting fails with "Dataset not in edit or insert mode" unless a row is
+// pending; every failure is an AppError with the user's text, and leaves the field as it was.
+class FieldRef {
+public:
+    FieldRef(RecordTable &table, int position) : m_table(&table), m_position(position) {}
+
+    int position() const { return m_position; }
+    const FieldDef &def() const { return catalogue::field(m_position); }
+    const char *name() const { return def().name; }
+    FieldKind kind() const { return def().kind; }
+
+    bool isNull() const;
+    // Text: the stored text. Floating: its general text. Integer: its digits. Unset: empty.
+    QByteArray asText() const;
+    // Text: parsed as a decimal number (empty or non-numeric fails). Numbers: the value, 0 unset.
+    double asNumber() const;
+
+    // Text: cut to the size. Numbers: the empty text unsets, other texts are parsed strictly.
+    void setText(QByteArrayView text);
+    // Text: the general text, cut. Integer: rounded half to even.
+    void setNumber(double value);
+    // Text: its decimal digits, cut. Integer: the value (it must fit 32 bits).
+    void setInteger(qint64 value);
+    // Null unsets; numbers as setNumber; a text into a number field goes through the regional
+    // conversion and is refused, the empty text too, with "Invalid value for field '%s'".
+    void setLoose(const LooseValue &value);
+    void clear();
+
+private:
+    RecordTable *m_table;
+    int m_position;
+};
+
+// The in-memory table of declaration lines: one row per line, the 106 fields of the catalogue and a
+// cursor with a current row, as a data set with pending-row editing. Rows are stored as one block
+// of bytes each, with a fixed place for every field.
+class RecordTable : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State { Browse, Insert, Edit };
+
+    explicit RecordTable(QObject *parent = nullptr);
+    ~RecordTable() override;
+
+    void open();  // empty table with all fields
+    void close(); // discards every row
+    bool isOpen() const { return m_open; }
+
+    // Adds an empty pending row after the last row / in front of the current row, made current.
+    void append();
+    void insert();
+    // Starts changing the current row; on an empty table it behaves as insert.
+    void edit();
+    // Stores the pending row; fails with "Dataset not in edit or insert mode" when none is pending.
+    void post();
+    // Drops the pending row: a new row disappears, a changed row gets its values back.
+    void cancel();
+    // Removes the current row (a pending new row is cancelled instead); the following row, or the
+    // new last row, becomes current. Fails on an empty table.
+    void deleteRow();
+
+    // Moving the cursor posts a pending row when anything was set in it, and cancels it otherwise.
+    void first();
+    void next();
+    void moveTo(int row);
+    bool eof() const { return m_eof; }
+    int rowCount() const { return int(m_rows.size()); }
+    int currentRow() const { return m_current; } // -1 when the table is empty
+
+    // Makes the first row holding `value` in a number field current (the current row is tried
+    // first); answers false and leaves the cursor when no row holds it.
+    bool locate(int position, double value);
+
+    State state() const { return m_state; }
+    bool isPending() const { return m_state != State::Browse; }
+    // Whether anything was set in the pending row.
+    bool isModified() const { return m_modified; }
+    // Counts every stored change to the rows (posted changes, insertions, deletions); posting a
+    // row that was set to the values it already had does not count.
+    quint64 revision() const { return m_revision; }
+
+    // The field of that name, case ignored; fails with "Field '%s' not found".
+    static int fieldIndex(QByteArrayView name);
+    FieldRef fieldByName(QByteArrayView name) { return FieldRef(*this, fieldIndex(name)); }
+    FieldRef field(int position) { return FieldRef(*this, position); }
+    static int fieldCount() { return catalogue::kFieldCount; }
+
+    // Reading any row without moving the cursor (what a grid shows).
+    QByteArray textAt(int row, int position) const;
+    bool isNullAt(int row, int position) const;
+
+    // While suspended, changes do not signal row by row; resuming signals one reset.
+    void suspendDisplay();
+    void resumeDisplay();
+    bool isDisplaySuspended() const { return m_suspended > 0; }
+
+Q_SIGNALS:
+    void tableReset();
+    void rowInserted(int row);
+    void rowRemoved(int row);
+    void rowChanged(int row);
+    void currentRowChanged(int row);
+
+private:
+    friend class FieldRef;
+
+    const QByteArray &rowBytes(int row) const { return m_rows[std::size_t(row)]; }
+    QByteArray &pendingBytes();
+    void requirePending() const;
+    void settle(); // posts or cancels a pending row before the cursor moves
+    void setCurrent(int row);
+    void fieldWritten(int position);
+
+    std::vector<QByteArray> m_rows;
+    QByteArray m_backup; // the current row before edit
+    int m_current = -1;
+    bool m_eof = true;
+    bool m_open = false;
+    bool m_modified = false;
+    State m_state = State::Browse;
+    quint64 m_revision = 0;
+    int m_suspended = 0;
+};

@@ -1,0 +1,87 @@
+#include "platform/QtPlatform.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon toQtIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Error:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.caption, request.folder, request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // Existing files are replaced without a question, as the program always did.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+Answer QtPlatform::message(QWidget *parent, const MessageRequest &request)
+{
+    QMessageBox box(toQtIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
+                    parent);
+    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    QPushButton *cancel = request.withCancel ? box.addButton(QMessageBox::Cancel) : nullptr;
+    box.setDefaultButton(request.defaultAnswer == Answer::Cancel && cancel ? cancel : ok);
+    box.setEscapeButton(cancel ? cancel : ok);
+    box.exec();
+    return box.clickedButton() == ok ? Answer::Ok : Answer::Cancel;
+}
+
+QString QtPlatform::openFileName(QWidget *parent, const FileRequest &request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+QString QtPlatform::saveFileName(QWidget *parent, const FileRequest &request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+bool QtPlatform::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::showHelpContents(const QString &helpFile)
+{
+    if (!QFileInfo::exists(helpFile))
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+}
+
+int QtPlatform::showModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+} // namespace platform

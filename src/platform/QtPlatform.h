@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+// The real desktop: QMessageBox, QFileDialog, QDesktopServices and QDialog::exec().
+class QtPlatform final : public Platform {
+public:
+    Answer message(QWidget *parent, const MessageRequest &request) override;
+    QString openFileName(QWidget *parent, const FileRequest &request) override;
+    QString saveFileName(QWidget *parent, const FileRequest &request) override;
+    bool openUrl(const QUrl &url) override;
+    bool showHelpContents(const QString &helpFile) override;
+    int showModal(QDialog &dialog) override;
+};
+
+} // namespace platform

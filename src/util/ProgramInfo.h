@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace programinfo {
+
+// The program's title: the caption of notes and error boxes.
+QString title();
+// The version shown in the main window's caption.
+QString versionText();
+// The folder of the executable, with a trailing separator; Tarvinel.cfg and AYUDA.HLP live there.
+QString programFolder();
+// Tests point the program at a folder of their own.
+void setProgramFolder(const QString &folder);
+
+} // namespace programinfo

@@ -1,0 +1,233 @@
+#include "util/Regional.h"
+
+#include "util/Cp1252.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace regional {
+
+namespace {
+
+char byteOf(const QString &symbol, char fallback)
+{
+    const QByteArray bytes = cp1252::fromUnicode(symbol);
+    return bytes.size() == 1 && bytes[0] != '?' ? bytes[0] : fallback;
+}
+
+Separators readSeparators(const QLocale &locale)
+{
+    Separators s;
+    s.decimal = byteOf(locale.decimalPoint(), '.');
+    s.group = byteOf(locale.groupSeparator(), s.decimal == ',' ? '.' : ',');
+    return s;
+}
+
+Separators &kept()
+{
+    static Separators separators = readSeparators(QLocale());
+    return separators;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Parses the plain ASCII form "[-]digits[.digits][e[+-]digits]" built by the readers below.
+std::optional<double> parseNormalised(const QByteArray &plain)
+{
+    double value = 0;
+    const char *begin = plain.constData();
+    const char *end = begin + plain.size();
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// Reads digits, an optional decimal separator with more digits, and an optional exponent from
+// text[pos..], appending the ASCII form to `plain`. Group separators are skipped when allowed.
+// Answers false when no digit was found or the exponent is malformed.
+bool readMantissaAndExponent(QByteArrayView text, qsizetype &pos, QByteArray &plain, bool allowGroups)
+{
+    const Separators &sep = kept();
+    bool digits = false;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (isDigit(c)) {
+            plain += c;
+            digits = true;
+        } else if (allowGroups && c == sep.group && digits) {
+            // thousands separator inside the integer part
+        } else {
+            break;
+        }
+        ++pos;
+    }
+    if (pos < text.size() && text[pos] == sep.decimal) {
+        plain += '.';
+        ++pos;
+        while (pos < text.size() && isDigit(text[pos])) {
+            plain += text[pos++];
+            digits = true;
+        }
+    }
+    if (!digits)
+        return false;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        plain += 'e';
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+            plain += text[pos++];
+        bool exponentDigits = false;
+        while (pos < text.size() && isDigit(text[pos])) {
+            plain += text[pos++];
+            exponentDigits = true;
+        }
+        if (!exponentDigits)
+            return false;
+    }
+    return true;
+}
+
+void skipBlanks(QByteArrayView text, qsizetype &pos)
+{
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
+}
+
+} // namespace
+
+QLocale locale()
+{
+    return QLocale();
+}
+
+void setLocale(const QLocale &locale)
+{
+    QLocale::setDefault(locale);
+    kept() = readSeparators(locale);
+}
+
+const Separators &separators()
+{
+    return kept();
+}
+
+QByteArray generalText(double value)
+{
+    if (value == 0)
+        return QByteArrayLiteral("0");
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    QByteArray text(buffer, result.ptr - buffer);
+    const char decimal = kept().decimal;
+    if (decimal != '.')
+        text.replace('.', decimal);
+    return text;
+}
+
+std::optional<double> strictNumber(QByteArrayView text)
+{
+    qsizetype pos = 0;
+    skipBlanks(text, pos);
+    QByteArray plain;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        if (text[pos] == '-')
+            plain += '-';
+        ++pos;
+    }
+    if (!readMantissaAndExponent(text, pos, plain, false))
+        return std::nullopt;
+    skipBlanks(text, pos);
+    if (pos != text.size())
+        return std::nullopt;
+    return parseNormalised(plain);
+}
+
+std::optional<qint32> strictInteger(QByteArrayView text)
+{
+    qsizetype pos = 0;
+    skipBlanks(text, pos);
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    if (pos == text.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; pos < text.size(); ++pos) {
+        if (!isDigit(text[pos]))
+            return std::nullopt;
+        value = value * 10 + (text[pos] - '0');
+        if (value > qint64(1) << 31)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min())
+        return std::nullopt;
+    return qint32(value);
+}
+
+std::optional<double> regionalNumber(QByteArrayView text)
+{
+    qsizetype pos = 0;
+    skipBlanks(text, pos);
+    QByteArray plain;
+    bool signSeen = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        if (text[pos] == '-')
+            plain += '-';
+        signSeen = true;
+        ++pos;
+        skipBlanks(text, pos);
+    }
+    if (!readMantissaAndExponent(text, pos, plain, true))
+        return std::nullopt;
+    skipBlanks(text, pos);
+    if (!signSeen && pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        if (text[pos] == '-')
+            plain.prepend('-');
+        ++pos;
+        skipBlanks(text, pos);
+    }
+    if (pos != text.size())
+        return std::nullopt;
+    return parseNormalised(plain);
+}
+
+QString shortDateFormat()
+{
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    QString result;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
+        if (c == QLatin1Char('d') && run <= 2)
+            result += QStringLiteral("dd");
+        else if (c == QLatin1Char('M') && run <= 2)
+            result += QStringLiteral("MM");
+        else if (c == QLatin1Char('y'))
+            result += QStringLiteral("yyyy");
+        else
+            result += QString(run, c);
+        i += run;
+    }
+    return result;
+}
+
+QChar dateSeparator()
+{
+    for (const QChar c : shortDateFormat()) {
+        if (!c.isLetter())
+            return c;
+    }
+    return QLatin1Char('/');
+}
+
+} // namespace regional

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// The user's regional settings for numbers and dates, taken from one place. The separators are
+// read once from QLocale and kept, because the reader and writer need them millions of times;
+// change the locale through setLocale() so that they follow.
+namespace regional {
+
+struct Separators {
+    char decimal = '.'; // cp1252 bytes
+    char group = ',';
+};
+
+QLocale locale();
+// Makes `locale` the program's default locale and refreshes the kept separators.
+void setLocale(const QLocale &locale);
+const Separators &separators();
+
+// The general text of a number: at most 15 significant digits, no thousands separator, no trailing
+// zeros, the decimal separator only when there is a fraction, exponent form from 1e15 and below
+// 1e-4.
+QByteArray generalText(double value);
+
+// Strict number reading: blanks, an optional sign, digits with an optional decimal separator and
+// fraction (at least one digit), an optional exponent, blanks; nothing else, no thousands separator.
+std::optional<double> strictNumber(QByteArrayView text);
+// Strict integer reading: leading blanks, an optional sign, digits to the end, within 32 bits.
+std::optional<qint32> strictInteger(QByteArrayView text);
+// The regional conversion: blanks around, a sign before or after, thousands and decimal separators
+// and an exponent. The empty text is refused.
+std::optional<double> regionalNumber(QByteArrayView text);
+
+// The short-date format with day and month of two digits and a four-digit year, e.g. "dd-MM-yyyy".
+QString shortDateFormat();
+// The separator between the parts of a short date.
+QChar dateSeparator();
+
+} // namespace regional

@@ -1,0 +1,61 @@
+#include "ScriptedPlatform.h"
+
+#include <QDialog>
+
+ScriptedPlatform::ScriptedPlatform()
+{
+    platform::install(this);
+}
+
+ScriptedPlatform::~ScriptedPlatform()
+{
+    platform::install(nullptr);
+}
+
+platform::Answer ScriptedPlatform::message(QWidget *, const platform::MessageRequest &request)
+{
+    messages.append(request);
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return request.defaultAnswer;
+}
+
+QString ScriptedPlatform::openFileName(QWidget *, const platform::FileRequest &request)
+{
+    openRequests.append(request);
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+QString ScriptedPlatform::saveFileName(QWidget *, const platform::FileRequest &request)
+{
+    saveRequests.append(request);
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+bool ScriptedPlatform::openUrl(const QUrl &url)
+{
+    openedUrls.append(url);
+    return urlResult;
+}
+
+bool ScriptedPlatform::showHelpContents(const QString &helpFile)
+{
+    helpFiles.append(helpFile);
+    return helpResult;
+}
+
+int ScriptedPlatform::showModal(QDialog &dialog)
+{
+    modalWindows.append(QString::fromLatin1(dialog.metaObject()->className()));
+    if (m_handlers.isEmpty()) {
+        ++unexpectedModals;
+        return QDialog::Rejected;
+    }
+    const ModalHandler handler = m_handlers.dequeue();
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    handler(dialog);
+    if (dialog.isVisible())
+        dialog.reject();
+    return dialog.result();
+}
