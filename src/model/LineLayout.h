@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/FieldCatalogue.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <array>
+
+class RecordTable;
+
+// The two layouts of a declaration line: fields 1 to 105 at fixed columns (861 characters), or
+// separated by ";". Composing checks nothing and cuts nothing; cutting never fails.
+namespace linelayout {
+
+enum class Layout { Fixed, Separated };
+
+// How a field's text becomes its columns in the fixed-position layout.
+enum class FixedRule {
+    ZeroPadded,   // blanks removed, "0" in front up to the width
+    RightAligned, // blanks removed, " " in front up to the width
+    SpacePadded,  // " " after the text up to the width
+    AsStored,     // the text unchanged, nothing added
+    DateOrZero,   // as stored, but "" and "0" give 10 blanks
+    Date,         // as stored, but "" gives 10 blanks
+};
+
+struct FixedField {
+    int start; // column, from 1
+    int width;
+    FixedRule rule;
+};
+
+constexpr int kFixedLineLength = 861;
+
+// `number` is the field's number, 1 to 105 (its catalogue position).
+const FixedField &fixedField(int number);
+
+// Texts of fields 1 to 105; index 0 holds field 1.
+using FieldTexts = std::array<QByteArray, catalogue::kLineFieldCount>;
+
+// The texts of fields 1 to 105 of a row, each read as text.
+FieldTexts rowTexts(const RecordTable &table, int row);
+
+// The line without its line end.
+QByteArray compose(const FieldTexts &texts, Layout layout);
+
+// Fixed: each field is what the line holds at its columns (shorter or empty past the line's end).
+// Separated: as the reader's separator search gives them: when the line has fewer than 104
+// separators, every field after the last one receives the rest of the line.
+FieldTexts cut(QByteArrayView line, Layout layout);
+
+} // namespace linelayout

@@ -1,0 +1,525 @@
+#include "model/RecordTable.h"
+
+#include "util/AppError.h"
+#include "util/Cp1252.h"
+#include "util/Regional.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// Where each field lives in a row's bytes. A text field is a length byte and its characters; a
+// number is a "set" byte and its value. An all-zero row is a row of unset fields.
+struct RowLayout {
+    std::array<int, catalogue::kFieldCount> offset{};
+    int size = 0;
+
+    RowLayout()
+    {
+        for (int i = 0; i < catalogue::kFieldCount; ++i) {
+            const FieldDef &f = catalogue::field(i);
+            offset[i] = size;
+            switch (f.kind) {
+            case FieldKind::Text:
+                size += 1 + f.size;
+                break;
+            case FieldKind::Floating:
+                size += 1 + int(sizeof(double));
+                break;
+            case FieldKind::Integer:
+                size += 1 + int(sizeof(qint32));
+                break;
+            }
+        }
+    }
+};
+
+const RowLayout &rowLayout()
+{
+    static const RowLayout layout;
+    return layout;
+}
+
+QByteArray emptyRow()
+{
+    return QByteArray(rowLayout().size, '\0');
+}
+
+QString fieldName(int position)
+{
+    return QString::fromLatin1(catalogue::field(position).name);
+}
+
+QString screenText(QByteArrayView text)
+{
+    return cp1252::toUnicode(text);
+}
+
+[[noreturn]] void notInEditMode()
+{
+    throw AppError(QStringLiteral("Dataset not in edit or insert mode"));
+}
+
+struct Slot {
+    const char *bytes;
+    const FieldDef &def;
+
+    bool isSet() const { return bytes[0] != 0; }
+    QByteArrayView text() const { return QByteArrayView(bytes + 1, static_cast<unsigned char>(bytes[0])); }
+    double floating() const
+    {
+        double v;
+        std::memcpy(&v, bytes + 1, sizeof v);
+        return v;
+    }
+    qint32 integer() const
+    {
+        qint32 v;
+        std::memcpy(&v, bytes + 1, sizeof v);
+        return v;
+    }
+};
+
+Slot slotOf(const QByteArray &row, int position)
+{
+    return Slot{row.constData() + rowLayout().offset[position], catalogue::field(position)};
+}
+
+QByteArray textOf(const Slot &slot)
+{
+    switch (slot.def.kind) {
+    case FieldKind::Text:
+        return slot.text().toByteArray();
+    case FieldKind::Floating:
+        return slot.isSet() ? regional::generalText(slot.floating()) : QByteArray();
+    case FieldKind::Integer:
+        return slot.isSet() ? QByteArray::number(slot.integer()) : QByteArray();
+    }
+    return {};
+}
+
+void writeText(char *bytes, const FieldDef &def, QByteArrayView text)
+{
+    const auto length = std::min<qsizetype>(text.size(), def.size);
+    bytes[0] = char(length);
+    std::memcpy(bytes + 1, text.data(), std::size_t(length));
+    std::memset(bytes + 1 + length, 0, std::size_t(def.size - length));
+}
+
+void writeFloating(char *bytes, double value)
+{
+    bytes[0] = 1;
+    std::memcpy(bytes + 1, &value, sizeof value);
+}
+
+void writeInteger(char *bytes, qint32 value)
+{
+    bytes[0] = 1;
+    std::memcpy(bytes + 1, &value, sizeof value);
+}
+
+// Rounds half to even into 32 bits; nullopt when out of range.
+std::optional<qint32> roundToInteger(double value)
+{
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<qint32>::min() && rounded <= std::numeric_limits<qint32>::max()))
+        return std::nullopt;
+    return qint32(rounded);
+}
+
+} // namespace
+
+bool FieldRef::isNull() const
+{
+    const RecordTable &t = *m_table;
+    if (t.m_current < 0)
+        return true;
+    return t.isNullAt(t.m_current, m_position);
+}
+
+QByteArray FieldRef::asText() const
+{
+    const RecordTable &t = *m_table;
+    if (t.m_current < 0)
+        return {};
+    return t.textAt(t.m_current, m_position);
+}
+
+double FieldRef::asNumber() const
+{
+    const RecordTable &t = *m_table;
+    const QByteArray row = t.m_current < 0 ? emptyRow() : t.rowBytes(t.m_current);
+    const Slot slot = slotOf(row, m_position);
+    switch (kind()) {
+    case FieldKind::Text: {
+        const QByteArrayView text = slot.text();
+        if (const auto value = regional::strictNumber(text))
+            return *value;
+        throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(screenText(text)));
+    }
+    case FieldKind::Floating:
+        return slot.isSet() ? slot.floating() : 0;
+    case FieldKind::Integer:
+        return slot.isSet() ? slot.integer() : 0;
+    }
+    return 0;
+}
+
+void FieldRef::setText(QByteArrayView text)
+{
+    char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+    switch (kind()) {
+    case FieldKind::Text:
+        writeText(bytes, def(), text);
+        break;
+    case FieldKind::Floating:
+        if (text.isEmpty()) {
+            bytes[0] = 0;
+        } else if (const auto value = regional::strictNumber(text)) {
+            writeFloating(bytes, *value);
+        } else {
+            throw AppError(QStringLiteral("'%1' is not a valid floating point value for field '%2'")
+                               .arg(screenText(text), fieldName(m_position)));
+        }
+        break;
+    case FieldKind::Integer:
+        if (text.isEmpty()) {
+            bytes[0] = 0;
+        } else if (const auto value = regional::strictInteger(text)) {
+            writeInteger(bytes, *value);
+        } else {
+            throw AppError(QStringLiteral("'%1' is not a valid integer value for field '%2'")
+                               .arg(screenText(text), fieldName(m_position)));
+        }
+        break;
+    }
+    m_table->fieldWritten(m_position);
+}
+
+void FieldRef::setNumber(double value)
+{
+    char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+    switch (kind()) {
+    case FieldKind::Text:
+        writeText(bytes, def(), regional::generalText(value));
+        break;
+    case FieldKind::Floating:
+        writeFloating(bytes, value);
+        break;
+    case FieldKind::Integer:
+        if (const auto integer = roundToInteger(value)) {
+            writeInteger(bytes, *integer);
+        } else {
+            throw AppError(QStringLiteral("'%1' is not a valid integer value for field '%2'")
+                               .arg(screenText(regional::generalText(value)), fieldName(m_position)));
+        }
+        break;
+    }
+    m_table->fieldWritten(m_position);
+}
+
+void FieldRef::setInteger(qint64 value)
+{
+    if (kind() != FieldKind::Integer) {
+        char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+        if (kind() == FieldKind::Text)
+            writeText(bytes, def(), QByteArray::number(value));
+        else
+            writeFloating(bytes, double(value));
+        m_table->fieldWritten(m_position);
+        return;
+    }
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max()) {
+        m_table->requirePending();
+        throw AppError(QStringLiteral("'%1' is not a valid integer value for field '%2'")
+                           .arg(value)
+                           .arg(fieldName(m_position)));
+    }
+    char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+    writeInteger(bytes, qint32(value));
+    m_table->fieldWritten(m_position);
+}
+
+void FieldRef::setLoose(const LooseValue &value)
+{
+    if (std::holds_alternative<std::monostate>(value)) {
+        clear();
+    } else if (const auto *integer = std::get_if<qint64>(&value)) {
+        setInteger(*integer);
+    } else if (const auto *floating = std::get_if<double>(&value)) {
+        setNumber(*floating);
+    } else {
+        const QByteArray &text = std::get<QByteArray>(value);
+        if (kind() == FieldKind::Text) {
+            setText(text);
+            return;
+        }
+        const auto number = regional::regionalNumber(text);
+        if (!number) {
+            m_table->requirePending();
+            throw AppError(QStringLiteral("Invalid value for field '%1'").arg(fieldName(m_position)));
+        }
+        setNumber(*number);
+    }
+}
+
+void FieldRef::clear()
+{
+    char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+    const int width = kind() == FieldKind::Text ? def().size : kind() == FieldKind::Floating ? 8 : 4;
+    std::memset(bytes, 0, std::size_t(1 + width));
+    m_table->fieldWritten(m_position);
+}
+
+RecordTable::RecordTable(QObject *parent) : QObject(parent) {}
+
+RecordTable::~RecordTable() = default;
+
+void RecordTable::open()
+{
+    m_rows.clear();
+    m_backup.clear();
+    m_current = -1;
+    m_eof = true;
+    m_open = true;
+    m_modified = false;
+    m_state = State::Browse;
+    if (!isDisplaySuspended())
+        Q_EMIT tableReset();
+}
+
+void RecordTable::close()
+{
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_backup.clear();
+    m_current = -1;
+    m_eof = true;
+    m_open = false;
+    m_modified = false;
+    m_state = State::Browse;
+    if (!isDisplaySuspended())
+        Q_EMIT tableReset();
+}
+
+void RecordTable::append()
+{
+    settle();
+    m_rows.push_back(emptyRow());
+    m_state = State::Insert;
+    m_modified = false;
+    m_eof = false;
+    const int row = rowCount() - 1;
+    if (!isDisplaySuspended())
+        Q_EMIT rowInserted(row);
+    setCurrent(row);
+}
+
+void RecordTable::insert()
+{
+    settle();
+    const int row = m_current < 0 ? 0 : m_current;
+    m_rows.insert(m_rows.begin() + row, emptyRow());
+    m_state = State::Insert;
+    m_modified = false;
+    m_eof = false;
+    if (!isDisplaySuspended())
+        Q_EMIT rowInserted(row);
+    setCurrent(row);
+}
+
+void RecordTable::edit()
+{
+    if (m_state != State::Browse)
+        return;
+    if (m_rows.empty()) {
+        insert();
+        return;
+    }
+    m_backup = rowBytes(m_current);
+    m_state = State::Edit;
+    m_modified = false;
+}
+
+void RecordTable::post()
+{
+    requirePending();
+    const bool changed = m_state == State::Insert || rowBytes(m_current) != m_backup;
+    m_state = State::Browse;
+    m_modified = false;
+    m_backup.clear();
+    if (changed)
+        ++m_revision;
+    if (!isDisplaySuspended())
+        Q_EMIT rowChanged(m_current);
+}
+
+void RecordTable::cancel()
+{
+    if (m_state == State::Insert) {
+        const int row = m_current;
+        m_rows.erase(m_rows.begin() + row);
+        m_state = State::Browse;
+        m_modified = false;
+        if (!isDisplaySuspended())
+            Q_EMIT rowRemoved(row);
+        setCurrent(m_rows.empty() ? -1 : std::min(row, rowCount() - 1));
+    } else if (m_state == State::Edit) {
+        m_rows[std::size_t(m_current)] = m_backup;
+        m_backup.clear();
+        m_state = State::Browse;
+        m_modified = false;
+        if (!isDisplaySuspended())
+            Q_EMIT rowChanged(m_current);
+    }
+}
+
+void RecordTable::deleteRow()
+{
+    if (m_state == State::Insert) {
+        cancel();
+        return;
+    }
+    if (m_rows.empty())
+        throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    settle();
+    const int row = m_current;
+    m_rows.erase(m_rows.begin() + row);
+    ++m_revision;
+    if (!isDisplaySuspended())
+        Q_EMIT rowRemoved(row);
+    m_eof = m_rows.empty();
+    setCurrent(m_rows.empty() ? -1 : std::min(row, rowCount() - 1));
+}
+
+void RecordTable::first()
+{
+    settle();
+    m_eof = m_rows.empty();
+    setCurrent(m_rows.empty() ? -1 : 0);
+}
+
+void RecordTable::next()
+{
+    settle();
+    if (m_current < 0 || m_current + 1 >= rowCount()) {
+        m_eof = true;
+        return;
+    }
+    m_eof = false;
+    setCurrent(m_current + 1);
+}
+
+void RecordTable::moveTo(int row)
+{
+    settle();
+    if (m_rows.empty())
+        return;
+    m_eof = false;
+    setCurrent(std::clamp(row, 0, rowCount() - 1));
+}
+
+bool RecordTable::locate(int position, double value)
+{
+    settle();
+    const auto holds = [&](int row) {
+        const Slot slot = slotOf(rowBytes(row), position);
+        switch (slot.def.kind) {
+        case FieldKind::Floating:
+            return slot.isSet() && slot.floating() == value;
+        case FieldKind::Integer:
+            return slot.isSet() && slot.integer() == value;
+        case FieldKind::Text: {
+            const auto number = regional::strictNumber(slot.text());
+            return number && *number == value;
+        }
+        }
+        return false;
+    };
+    if (m_current >= 0 && holds(m_current))
+        return true;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (holds(row)) {
+            m_eof = false;
+            setCurrent(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+int RecordTable::fieldIndex(QByteArrayView name)
+{
+    const int position = catalogue::indexOf(name);
+    if (position < 0)
+        throw AppError(QStringLiteral("Field '%1' not found").arg(screenText(name)));
+    return position;
+}
+
+QByteArray RecordTable::textAt(int row, int position) const
+{
+    return textOf(slotOf(rowBytes(row), position));
+}
+
+bool RecordTable::isNullAt(int row, int position) const
+{
+    const Slot slot = slotOf(rowBytes(row), position);
+    return slot.def.kind == FieldKind::Text ? slot.text().isEmpty() : !slot.isSet();
+}
+
+void RecordTable::suspendDisplay()
+{
+    ++m_suspended;
+}
+
+void RecordTable::resumeDisplay()
+{
+    if (m_suspended > 0 && --m_suspended == 0) {
+        Q_EMIT tableReset();
+        Q_EMIT currentRowChanged(m_current);
+    }
+}
+
+QByteArray &RecordTable::pendingBytes()
+{
+    requirePending();
+    return m_rows[std::size_t(m_current)];
+}
+
+void RecordTable::requirePending() const
+{
+    if (m_state == State::Browse)
+        notInEditMode();
+}
+
+void RecordTable::settle()
+{
+    if (m_state == State::Browse)
+        return;
+    if (m_modified)
+        post();
+    else
+        cancel();
+}
+
+void RecordTable::setCurrent(int row)
+{
+    if (row == m_current)
+        return;
+    m_current = row;
+    if (!isDisplaySuspended())
+        Q_EMIT currentRowChanged(row);
+}
+
+void RecordTable::fieldWritten(int position)
+{
+    Q_UNUSED(position);
+    m_modified = true;
+    if (!isDisplaySuspended())
+        Q_EMIT rowChanged(m_current);
+}
