@@ -29,5 +29,6 @@ QByteArray RellenaIzquierda(QByteArrayView text, QByteArrayView pad, int width);
 // `pad` repeated after the text, blanks kept, up to `width`; a longer text is returned whole.
 QByteArray RellenaDerecha(QByteArrayView text, QByteArrayView pad, int width);
 
-// Each occurrence of the character `from` replaced by the first character of `to`.
+// Each occurrence of the one-character text `from` replaced by the first character of `to` (dropped
+// when `to` is empty; a longer `from` replaces nothing).
 QByteArray ReemplazaCaracter(QByteArrayView text, QByteArrayView from, QByteArrayView to);

@@ -1,0 +1,106 @@
+#include "util/TextUtils.h"
+
+#include "util/AppError.h"
+#include "util/Cp1252.h"
+#include "util/Regional.h"
+
+namespace {
+
+qint32 strictIntegerOrThrow(QByteArrayView text)
+{
+    const std::optional<qint32> value = regional::strictInteger(text);
+    if (!value)
+        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(cp1252::toUnicode(text)));
+    return *value;
+}
+
+QByteArray repeated(QByteArrayView pad, qsizetype times)
+{
+    QByteArray result;
+    if (times <= 0 || pad.isEmpty())
+        return result;
+    result.reserve(pad.size() * times);
+    for (qsizetype i = 0; i < times; ++i)
+        result.append(pad);
+    return result;
+}
+
+} // namespace
+
+quint16 AnoDeFecha(QDate date)
+{
+    return quint16(date.year());
+}
+
+quint16 MesDeFecha(QDate date)
+{
+    return quint16(date.month());
+}
+
+void BuscaCodigo(const QList<QByteArray> &entries, int width, QByteArrayView code, QByteArray &result)
+{
+    for (const QByteArray &entry : entries) {
+        // The entry's part is converted before the code, so a bad entry is the one named in the error.
+        const qsizetype length = qBound(qsizetype(0), qsizetype(width), entry.size());
+        const qint32 entryCode = strictIntegerOrThrow(QByteArrayView(entry).first(length));
+        if (entryCode == strictIntegerOrThrow(code))
+            result = entry;
+    }
+}
+
+QByteArray QuitaCaracter(QByteArrayView text, QByteArrayView c)
+{
+    if (c.size() != 1)
+        return text.toByteArray();
+    QByteArray result;
+    result.reserve(text.size());
+    for (const char ch : text) {
+        if (ch != c[0])
+            result += ch;
+    }
+    return result;
+}
+
+bool ValidaRut(QByteArrayView rut)
+{
+    const QByteArray text = QuitaCaracter(rut, "-");
+    if (text.isEmpty())
+        return true;
+    const char check = text.back();
+    int sum = 0;
+    int weight = 2;
+    for (qsizetype i = text.size() - 2; i >= 0; --i) {
+        // Character codes are bytes 0-255: a cp1252 letter must not count as a negative number.
+        sum += (int(static_cast<unsigned char>(text[i])) - '0') * weight;
+        weight = weight == 7 ? 2 : weight + 1;
+    }
+    const int d = 11 - sum % 11; // a negative sum leaves a negative remainder and d above 11
+    const char expected = d >= 1 && d <= 9 ? char('0' + d) : d == 10 ? 'K' : '0';
+    return expected == check;
+}
+
+QByteArray RellenaIzquierda(QByteArrayView text, QByteArrayView pad, int width)
+{
+    const QByteArray bare = QuitaCaracter(text, " ");
+    return repeated(pad, width - bare.size()) + bare;
+}
+
+QByteArray RellenaDerecha(QByteArrayView text, QByteArrayView pad, int width)
+{
+    return text.toByteArray() + repeated(pad, width - text.size());
+}
+
+QByteArray ReemplazaCaracter(QByteArrayView text, QByteArrayView from, QByteArrayView to)
+{
+    if (from.size() != 1)
+        return text.toByteArray();
+    QByteArray result;
+    result.reserve(text.size());
+    for (const char ch : text) {
+        if (ch != from[0])
+            result += ch;
+        else if (!to.isEmpty())
+            result += to[0];
+    }
+    return result;
+}
