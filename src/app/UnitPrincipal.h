@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+// The format dialog's and About box's buttons call their windows once those are part of the build:
+// switch each to 1 then.
+#define TEXMENDO_HAS_FORMAT_DIALOG 0
+#define TEXMENDO_HAS_ABOUT_BOX 0
+
+class QLabel;
+
+// The main window: the workflow in a few lines, "&Editar Archivo" to open the format dialog and
+// "&Salir". The only window that exists from start-up; closing it ends the program. Creating it
+// installs the Enter-key convention (JDGMessage) and sets the help file.
+class TFrmPrincipal : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFrmPrincipal(QWidget *parent = nullptr);
+
+private:
+    void FormCreate();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void ExStaticText1Click();
+
+    void buildControls();
+    void layOutInstructions(const QList<QLabel *> &labels, QLabel *link);
+};

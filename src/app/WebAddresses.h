@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The service's web addresses, kept in one place for every window that opens them.
+namespace webaddresses {
+
+// The service's home page.
+inline QString site()
+{
+    return QStringLiteral("https://www.tarvinel.cl");
+}
+
+// The service's frequently-asked-questions page, shown as the main window's link.
+inline QString faq()
+{
+    return QStringLiteral("https://www.tarvinel.cl/preguntas-frecuentes");
+}
+
+} // namespace webaddresses
