@@ -1,0 +1,36 @@
+#include "ui/widgets/UpperCaseEdit.h"
+
+#include "ui/widgets/Cp1252Validator.h"
+#include "ui/widgets/DataEntry.h"
+
+namespace {
+constexpr int kNoLimit = 32767; // QLineEdit's own default
+}
+
+UpperCaseEdit::UpperCaseEdit(QWidget *parent) : UpperCaseEdit(0, parent) {}
+
+UpperCaseEdit::UpperCaseEdit(int charLimit, QWidget *parent)
+    : QLineEdit(parent), m_validator(new Cp1252Validator(true, this))
+{
+    setValidator(m_validator);
+    setCharLimit(charLimit);
+    dataentry::markEnterActsAsTab(this);
+}
+
+void UpperCaseEdit::setCharLimit(int limit)
+{
+    m_charLimit = limit > 0 ? limit : 0;
+    setMaxLength(m_charLimit > 0 ? m_charLimit : kNoLimit);
+}
+
+bool UpperCaseEdit::upperCase() const
+{
+    return m_validator->upperCase();
+}
+
+void UpperCaseEdit::setUpperCase(bool on)
+{
+    m_validator->setUpperCase(on);
+    if (on)
+        setText(Cp1252Validator::mended(text(), true));
+}
