@@ -82,7 +82,7 @@ void TestShippedCodes::entriesHaveTheirCodeWidth()
     QFETCH(int, index);
     const CodeSection &section = codesections::at(index);
     const QList<QByteArray> entries = readSection(kShipped, section.name);
-    QVERIFY2(entries.size() >= 2, section.name);
+    QVERIFY2(!entries.isEmpty(), section.name);
     QSet<QByteArray> codes;
     for (const QByteArray &entry : entries) {
         const QByteArray code = entry.left(section.width);
