@@ -8,12 +8,7 @@
 #include "platform/Platform.h"
 #include "util/ProgramInfo.h"
 
-#if TEXMENDO_HAS_FORMAT_DIALOG
 #include "io/UnitSeleccionar.h"
-#endif
-#if TEXMENDO_HAS_ABOUT_BOX
-#include "app/UnitAcercade.h"
-#endif
 
 #include <QApplication>
 #include <QFrame>
@@ -154,10 +149,7 @@ void TFrmPrincipal::buildControls()
     setTabOrder(edit, about);
     setTabOrder(about, quit);
     connect(edit, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn1Click);
-    connect(about, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn2Click);
     connect(quit, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn3Click);
-    // Until the format dialog is part of the build there is nothing to open.
-    edit->setEnabled(TEXMENDO_HAS_FORMAT_DIALOG != 0);
 
     auto *bevel = new QFrame(panel);
     bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -223,19 +215,9 @@ void TFrmPrincipal::layOutInstructions(const QList<QLabel *> &labels, QLabel *li
 
 void TFrmPrincipal::BitBtn1Click()
 {
-#if TEXMENDO_HAS_FORMAT_DIALOG
     // Created for this opening and destroyed when it closes: it keeps nothing between openings.
     auto dialog = std::make_unique<TFrmSeleccionar>(this);
     platform::current().showModal(*dialog);
-#endif
-}
-
-void TFrmPrincipal::BitBtn2Click()
-{
-#if TEXMENDO_HAS_ABOUT_BOX
-    auto dialog = std::make_unique<TFrmAcercade>(this);
-    platform::current().showModal(*dialog);
-#endif
 }
 
 void TFrmPrincipal::BitBtn3Click()

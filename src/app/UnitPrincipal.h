@@ -3,11 +3,6 @@
 #include <QList>
 #include <QWidget>
 
-// The format dialog's and About box's buttons call their windows once those are part of the build:
-// switch each to 1 then.
-#define TEXMENDO_HAS_FORMAT_DIALOG 0
-#define TEXMENDO_HAS_ABOUT_BOX 0
-
 class QLabel;
 
 // The main window: the workflow in a few lines, "&Editar Archivo" to open the format dialog and
@@ -22,7 +17,6 @@ public:
 private:
     void FormCreate();
     void BitBtn1Click();
-    void BitBtn2Click();
     void BitBtn3Click();
     void ExStaticText1Click();
 

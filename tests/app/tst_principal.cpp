@@ -262,7 +262,6 @@ void TstPrincipal::editarArchivo()
     ScriptedPlatform platform;
     TFrmPrincipal window;
     auto *edit = control<QPushButton>(window, "BitBtn1");
-#if TEXMENDO_HAS_FORMAT_DIALOG
     QVERIFY(edit->isEnabled());
     QPointer<QDialog> shown;
     platform.onNextModal([&](QDialog &dialog) { shown = &dialog; });
@@ -272,9 +271,6 @@ void TstPrincipal::editarArchivo()
     QCOMPARE(platform.modalWindows, QStringList{QStringLiteral("TFrmSeleccionar")});
     // Destroyed as soon as it has been closed.
     QVERIFY(shown.isNull());
-#else
-    QVERIFY(!edit->isEnabled());
-#endif
 }
 
 QTEST_MAIN(TstPrincipal)

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/LineLayout.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+class QIODevice;
+class QString;
+class RecordTable;
+
+// Reading a declaration file into the record table: one row per line, `Linea` numbered 1 to n, each
+// of fields 1 to 105 cut by the layout and converted by its own rule. Most numbers that cannot be
+// read fall back to 0 silently; `nacion` has no fallback and stops the load.
+namespace declaration {
+
+// The lines of a device as the reader sees them. A carriage return (13) ends a line, and a line
+// feed right after it belongs to that line end; a line feed alone is an ordinary character; Ctrl+Z
+// (26) ends the file, and nothing after it is read; the last line needs no line end. Bytes pass
+// unchanged (no character set conversion, no byte-order mark handling).
+class LineReader {
+public:
+    explicit LineReader(QIODevice &device);
+
+    // The next line without its line end; false at the end of the file. A failed read of the
+    // device raises AppError with the message for the cause.
+    bool next(QByteArray &line);
+
+private:
+    bool fill();
+
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    qsizetype m_pos = 0;
+    bool m_afterCr = false; // a line feed at the start of the next block ends no line
+    bool m_end = false;
+};
+
+// Stores the 105 fields of `line` into the pending row of `table`, in order, each by its rule for
+// `layout`. A `nacion` that the regional conversion refuses raises AppError "Invalid value for
+// field 'nacion'"; the fields before it are stored, the row stays pending.
+void storeLine(QByteArrayView line, linelayout::Layout layout, RecordTable &table);
+
+// Opens `table` afresh and reads every line of `device` into it, each row posted. Empty lines at the
+// very end of the file are no declaration lines and are dropped; an empty line followed by another
+// line stops the load like any line without `nacion`. A stopped load raises the AppError of
+// storeLine and leaves the rows read so far, the failing one pending: the caller abandons the table.
+// The table's display is suspended meanwhile, so a grid over it resets once at the end.
+void read(QIODevice &device, linelayout::Layout layout, RecordTable &table);
+
+// Only opens the file at `path` and reads it as above. A file that does not exist gives an empty
+// table; one that exists but cannot be read (no permission, a folder) raises AppError with the
+// message for the cause, and `table` is left as it was.
+void read(const QString &path, linelayout::Layout layout, RecordTable &table);
+
+} // namespace declaration

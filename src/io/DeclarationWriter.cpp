@@ -1,0 +1,95 @@
+#include "io/DeclarationWriter.h"
+
+#include "io/IoErrorMessage.h"
+#include "model/RecordTable.h"
+#include "util/AppError.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace declaration {
+
+namespace {
+
+// Lines are gathered and written in blocks of about this size.
+constexpr qsizetype kBlockSize = 1 << 16;
+
+class SuspendedDisplay {
+public:
+    explicit SuspendedDisplay(RecordTable &table) : m_table(table) { m_table.suspendDisplay(); }
+    ~SuspendedDisplay() { m_table.resumeDisplay(); }
+    SuspendedDisplay(const SuspendedDisplay &) = delete;
+    SuspendedDisplay &operator=(const SuspendedDisplay &) = delete;
+
+private:
+    RecordTable &m_table;
+};
+
+[[noreturn]] void fail(int cause)
+{
+    throw AppError(ioerror::message(cause != 0 ? cause : EIO));
+}
+
+void writeBlock(QIODevice &device, QByteArray &block)
+{
+    if (block.isEmpty())
+        return;
+    errno = 0;
+    if (device.write(block) != block.size())
+        fail(errno);
+    block.resize(0);
+}
+
+// QSaveFile refuses some targets itself, before the system is asked, and leaves errno without the
+// cause then; name the cause the system would give.
+int openFailureCause(const QString &path, int reported)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return EISDIR;
+    if (target.exists() && !target.isWritable())
+        return EACCES;
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return ENOENT;
+    if (!folder.isDir())
+        return ENOTDIR;
+    return reported;
+}
+
+} // namespace
+
+void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
+{
+    // A grid over the table would otherwise follow the walk row by row.
+    SuspendedDisplay suspended(table);
+    QByteArray block;
+    block.reserve(kBlockSize + 2 * linelayout::kFixedLineLength);
+    table.first();
+    while (!table.eof()) {
+        block += linelayout::compose(linelayout::rowTexts(table, table.currentRow()), layout);
+        block += "\r\n";
+        if (block.size() >= kBlockSize)
+            writeBlock(device, block);
+        table.next();
+    }
+    writeBlock(device, block);
+}
+
+void write(RecordTable &table, linelayout::Layout layout, const QString &path)
+{
+    // Left without commit, the file removes its temporary file when it goes.
+    QSaveFile file(path);
+    // Unbuffered, so that each block goes straight to the system and errno holds its failure.
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(openFailureCause(path, errno));
+    write(table, layout, file);
+    errno = 0;
+    if (!file.commit())
+        fail(errno);
+}
+
+} // namespace declaration

@@ -1,0 +1,39 @@
+#include "io/IoErrorMessage.h"
+
+#include <cerrno>
+
+namespace ioerror {
+
+QString message(int osError)
+{
+    switch (osError) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return QStringLiteral("Invalid filename");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return QStringLiteral("File access denied");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Too many open files");
+#ifdef ETXTBSY
+    case ETXTBSY:
+#endif
+    case EBUSY:
+        // The codes Windows gives for a sharing violation and a full disk, which users and the
+        // service's help desk know.
+        return QStringLiteral("I/O error 32");
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("I/O error 112");
+    default:
+        return QStringLiteral("I/O error %1").arg(osError);
+    }
+}
+
+} // namespace ioerror

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The user's text for a failed file operation, chosen by its cause as the operating system reports
+// it (errno). Shared by everything that reads or writes a file the user picked.
+namespace ioerror {
+
+// ENOENT, ENOTDIR, ENAMETOOLONG (a folder of the path missing): "Invalid filename";
+// EACCES, EPERM, EROFS, EISDIR (no permission, read-only, a folder): "File access denied";
+// EMFILE, ENFILE: "Too many open files"; ETXTBSY, EBUSY (held by another program): "I/O error 32";
+// ENOSPC, EDQUOT (disk full): "I/O error 112"; any other code: "I/O error <code>".
+// Creating a file fails with ENOENT only when a folder is missing, hence "Invalid filename".
+QString message(int osError);
+
+} // namespace ioerror

@@ -1,0 +1,121 @@
+#include "io/UnitSeleccionar.h"
+
+#include "io/DeclarationReader.h"
+#include "platform/Boxes.h"
+#include "platform/Platform.h"
+#include "ui/UnitDespTarvinel.h"
+#include "ui/widgets/RadioGroup.h"
+#include "util/AppError.h"
+
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+// Sizes and positions at 96 dpi. The window is 245 x 143 with its frame; this is its client area
+// under a common frame (4 px sides, 23 px caption).
+constexpr QSize clientSize(237, 116);
+constexpr int radioGroupHeight = 65;
+constexpr QSize buttonSize(75, 25);
+constexpr int buttonTop = 80;
+constexpr int acceptLeft = 32;
+constexpr int closeLeft = 136;
+
+QFont dialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Tahoma"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+QPushButton *makeButton(QWidget *panel, const char *name, const QString &caption,
+                        QStyle::StandardPixmap glyph, int left)
+{
+    auto *button = new QPushButton(panel->style()->standardIcon(glyph), caption, panel);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
+    button->setAutoDefault(false); // no window of the program has a default button
+    return button;
+}
+
+} // namespace
+
+TFrmSeleccionar::TFrmSeleccionar(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("FrmSeleccionar"));
+    setWindowTitle(QStringLiteral("Seleccionar Formato"));
+    setFont(dialogFont());
+    buildControls();
+}
+
+void TFrmSeleccionar::buildControls()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    outer->addWidget(panel);
+
+    RadioGroup1 = new RadioGroup(
+        QStringLiteral("Seleccione el Formato del Archivo"),
+        {QStringLiteral("105 Campos por Posición"), QStringLiteral("105 Campos por Separador")}, 1, panel);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(0, 0, clientSize.width(), radioGroupHeight);
+    RadioGroup1->setItemIndex(0);
+
+    BitBtn1 = makeButton(panel, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton, acceptLeft);
+    BitBtn2 =
+        makeButton(panel, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton, closeLeft);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFrmSeleccionar::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TFrmSeleccionar::BitBtn2Click);
+
+    setTabOrder(RadioGroup1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+    setFixedSize(clientSize);
+}
+
+linelayout::Layout TFrmSeleccionar::layout() const
+{
+    return RadioGroup1->itemIndex() == 0 ? linelayout::Layout::Fixed : linelayout::Layout::Separated;
+}
+
+void TFrmSeleccionar::BitBtn1Click()
+{
+    const platform::MessageRequest reminder{
+        QStringLiteral("¡Atención!"),
+        QStringLiteral("Señor Usuario:\rIndique la ruta donde se encuentra el archivo\renviado a Tarvinel"),
+        platform::Icon::Warning, true, platform::Answer::Ok};
+    if (platform::current().message(this, reminder) != platform::Answer::Ok)
+        return;
+
+    platform::FileRequest request;
+    request.filter = QStringLiteral("Archivo .txt (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = platform::current().openFileName(this, request);
+    if (path.isEmpty())
+        return;
+
+    // Created for this load and destroyed with its record table when it closes.
+    auto listing = std::make_unique<TFrmTarvinel>(layout(), this);
+    try {
+        declaration::read(path, layout(), listing->RxMem());
+    } catch (const AppError &e) {
+        // An unreadable file or a line without `nacion`: the rows read so far go with the window.
+        boxes::error(this, e.message());
+        return;
+    }
+    platform::current().showModal(*listing);
+}
+
+void TFrmSeleccionar::BitBtn2Click()
+{
+    close();
+}

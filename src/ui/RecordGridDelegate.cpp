@@ -1,0 +1,62 @@
+#include "ui/RecordGridDelegate.h"
+
+#include "model/FieldCatalogue.h"
+#include "ui/TypedUpperCaseValidator.h"
+
+#include <QLineEdit>
+
+RecordGridDelegate::RecordGridDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
+
+QWidget *RecordGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                          const QModelIndex &index) const
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    edit->setValidator(new TypedUpperCaseValidator(edit));
+    const FieldDef &field = catalogue::field(index.column());
+    if (field.kind == FieldKind::Text)
+        edit->setMaxLength(field.size);
+    edit->setAlignment((field.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    m_editor = edit;
+    return edit;
+}
+
+void RecordGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    auto *edit = qobject_cast<QLineEdit *>(editor);
+    if (!edit)
+        return;
+    const QString text = index.data(Qt::EditRole).toString();
+    // The stored text keeps its case; only what the user types is mapped.
+    if (auto *validator = edit->findChild<TypedUpperCaseValidator *>())
+        validator->setBaseline(text);
+    edit->setText(text);
+}
+
+void RecordGridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                      const QModelIndex &index) const
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(editor))
+        model->setData(index, edit->text(), Qt::EditRole);
+}
+
+void RecordGridDelegate::destroyEditor(QWidget *editor, const QModelIndex &index) const
+{
+    if (m_editor == editor)
+        m_editor.clear();
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
+void RecordGridDelegate::finishEditing()
+{
+    if (QWidget *editor = m_editor) {
+        Q_EMIT commitData(editor);
+        Q_EMIT closeEditor(editor, NoHint);
+    }
+}
+
+void RecordGridDelegate::discardEditing()
+{
+    if (QWidget *editor = m_editor)
+        Q_EMIT closeEditor(editor, NoHint);
+}

@@ -1,0 +1,338 @@
+#include "ui/UnitDespTarvinel.h"
+
+#include "app/HelpFile.h"
+#include "app/WebAddresses.h"
+#include "io/DeclarationWriter.h"
+#include "platform/Boxes.h"
+#include "platform/Platform.h"
+#include "ui/CodeMenu.h"
+#include "ui/ListingPictures.h"
+#include "ui/ProgramState.h"
+#include "ui/RecordGrid.h"
+#include "ui/RecordTableModel.h"
+#include "ui/editor/UnitDatosTarvinel.h"
+#include "util/AppError.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <memory>
+
+
+namespace {
+
+constexpr int kPanelHeight = 49;
+constexpr int kButtonHeight = 45;
+
+// The grid's and window's font: 8-point sans serif, the families tried in order of likeness; the
+// grid's column widths are measured for it.
+QFont listingFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Tahoma"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+// The save dialog's first folder, set again on every use.
+QString textFileFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\Mis Documentos\\");
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#endif
+}
+
+// Moving the cursor over every line repaints nothing until the walk is over.
+class SuspendedDisplay {
+public:
+    explicit SuspendedDisplay(RecordTable &table) : m_table(table) { m_table.suspendDisplay(); }
+    ~SuspendedDisplay() { m_table.resumeDisplay(); }
+    SuspendedDisplay(const SuspendedDisplay &) = delete;
+    SuspendedDisplay &operator=(const SuspendedDisplay &) = delete;
+
+private:
+    RecordTable &m_table;
+};
+
+} // namespace
+
+TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_layout(layout)
+{
+    setObjectName(QStringLiteral("FrmTarvinel"));
+    setWindowTitle(QStringLiteral("Listado para Tarvinel"));
+    setFont(listingFont());
+    buildControls();
+    // Where no window manager maximises, the window still covers the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
+}
+
+TFrmTarvinel::~TFrmTarvinel()
+{
+    // The grid and its model refer to the table, a member that goes before the window's children.
+    delete DBGrid1;
+    delete m_model;
+}
+
+RecordTable &TFrmTarvinel::RxMem()
+{
+    return m_table;
+}
+
+void TFrmTarvinel::buildControls()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setFixedHeight(kPanelHeight);
+    Panel1 = panel;
+    auto *bar = new QHBoxLayout(panel);
+    bar->setContentsMargins(4, 1, 4, 1);
+    bar->setSpacing(2);
+    outer->addWidget(panel);
+
+    namespace pics = listingpictures;
+    QToolButton *crear =
+        addButton("SpeedButton1", QStringLiteral("Crear &Arch."),
+                  QStringLiteral("Crear archivo de texto para Tarvinel"), pics::createFile());
+    QToolButton *web = addButton("SpeedButton3", QStringLiteral("&Tarvinel"),
+                                 QStringLiteral("Entra a la Página de Tarvinel"), pics::webSite());
+    QToolButton *excel = addButton("SpeedButton5", QStringLiteral("E&xcel"),
+                                   QStringLiteral("Envia archivo a Excel"), pics::spreadsheet());
+    QToolButton *modificar = addButton("SpeedButton6", QStringLiteral("&Modificar"),
+                                       QStringLiteral("Modificar datos de un empleado"), pics::modify());
+    QToolButton *eliminar = addButton("SpeedButton7", QStringLiteral("&Eliminar"),
+                                      QStringLiteral("Eliminar línea"), pics::remove());
+    QToolButton *codigos = addButton("SpeedButton2", QStringLiteral("C&ódigos"),
+                                     QStringLiteral("Modifica códigos de Tarvinel"), pics::codes());
+    QToolButton *masiva = addButton("SpeedButton9", QStringLiteral("Masi&va"),
+                                    QStringLiteral("Modificación masiva"), pics::massive());
+    QToolButton *contratos = addButton("SpeedButton11", QStringLiteral("2° Contra."),
+                                       QStringLiteral("Asigna segundos contratos"), pics::secondContract());
+    QToolButton *ayuda = addButton("SpeedButton8", QString(), QStringLiteral("Ayuda"), pics::help());
+    QToolButton *acerca =
+        addButton("SpeedButton10", QString(), QStringLiteral("Acerca de..."), pics::about());
+    QToolButton *cerrar =
+        addButton("SpeedButton4", QString(), QStringLiteral("Cerrar esta pantalla"), pics::closeWindow());
+    bar->addStretch(1);
+
+    connect(crear, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton1Click);
+    connect(web, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton3Click);
+    connect(modificar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton6Click);
+    connect(eliminar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton7Click);
+    connect(codigos, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton2Click);
+    connect(ayuda, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton8Click);
+    connect(cerrar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton4Click);
+
+    // Their windows come later; until then the buttons are there but cannot be pressed.
+    for (QToolButton *later : {excel, masiva, contratos, acerca})
+        later->setEnabled(false);
+
+    m_model = new RecordTableModel(m_table, this);
+    DBGrid1 = new RecordGrid(*m_model, this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    outer->addWidget(DBGrid1, 1);
+    connect(DBGrid1, &QAbstractItemView::doubleClicked, this, &TFrmTarvinel::DBGrid1DblClick);
+    connect(DBGrid1, &QWidget::customContextMenuRequested, this, &TFrmTarvinel::DBGrid1ContextMenu);
+    // After the cell editor has closed, so that the box does not take its focus while it commits.
+    connect(
+        m_model, &RecordTableModel::storeRefused, this,
+        [this](const QString &message) { boxes::error(this, message); }, Qt::QueuedConnection);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(QStringLiteral("Modificar"), this, &TFrmTarvinel::SpeedButton6Click);
+    PopupMenu1->addAction(QStringLiteral("Eliminar"), this, &TFrmTarvinel::SpeedButton7Click);
+    PopupMenu1->addAction(QStringLiteral("Agregar"), this, &TFrmTarvinel::Agregar1Click);
+    PopupMenu1->addSeparator();
+    QAction *buscarItem = PopupMenu1->addAction(QStringLiteral("Buscar"));
+    buscarItem->setEnabled(false);
+
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    for (int item = 0; item < codemenu::kCount; ++item) {
+        // The code-table editor comes later.
+        PopupMenu2->addAction(QString::fromUtf16(codemenu::item(item).text))->setEnabled(false);
+    }
+
+    DBGrid1->setFocus();
+}
+
+QToolButton *TFrmTarvinel::addButton(const char *name, const QString &caption, const QString &hint,
+                                     const QIcon &glyph)
+{
+    auto *button = new QToolButton(Panel1);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoRaise(true);
+    // Like the bar's buttons always were, they never take the focus from the grid.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(glyph);
+    button->setIconSize(QSize(listingpictures::glyphSize, listingpictures::glyphSize));
+    button->setToolTip(hint);
+    button->setFixedHeight(kButtonHeight);
+    if (caption.isEmpty()) {
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setFixedWidth(kButtonHeight);
+    } else {
+        button->setText(caption);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setMinimumWidth(64);
+    }
+    Panel1->layout()->addWidget(button);
+    return button;
+}
+
+bool TFrmTarvinel::hasUnsavedChanges() const
+{
+    return m_table.revision() != m_savedRevision || (m_table.isPending() && m_table.isModified());
+}
+
+void TFrmTarvinel::showEvent(QShowEvent *event)
+{
+    if (!m_shown) {
+        // The reader has filled the table by now: what it holds is what the file holds.
+        m_shown = true;
+        m_savedRevision = m_table.revision();
+    }
+    QDialog::showEvent(event);
+}
+
+void TFrmTarvinel::keyPressEvent(QKeyEvent *event)
+{
+    // Escape does not close the window, which has no cancel button.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFrmTarvinel::reject()
+{
+    // A value still in a cell editor counts as a change, and one the field refuses keeps the window.
+    if (!DBGrid1->finishEditing())
+        return;
+    if (hasUnsavedChanges() &&
+        !boxes::question(this, QStringLiteral("Hay cambios que no se han grabado en un archivo. "
+                                              "¿Desea cerrar sin grabarlos?")))
+        return;
+    m_table.close();
+    QDialog::reject();
+}
+
+void TFrmTarvinel::SpeedButton1Click()
+{
+    if (!DBGrid1->finishEditing())
+        return;
+    platform::FileRequest request;
+    request.folder = textFileFolder();
+    request.fileName = QStringLiteral("Tarvinel");
+    request.filter = QStringLiteral("Archivo de Texto (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = platform::current().saveFileName(this, request);
+    if (path.isEmpty())
+        return;
+    try {
+        declaration::write(m_table, m_layout, path);
+    } catch (const AppError &e) {
+        boxes::error(this, e.message());
+        return;
+    }
+    m_savedRevision = m_table.revision();
+}
+
+void TFrmTarvinel::SpeedButton3Click()
+{
+    // A browser that cannot be started is not reported.
+    platform::current().openUrl(QUrl(webaddresses::site()));
+}
+
+void TFrmTarvinel::SpeedButton6Click()
+{
+    if (!DBGrid1->finishEditing())
+        return;
+    ModoAgregar = false;
+    auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, ModoAgregar, this);
+    platform::current().showModal(*editor);
+}
+
+void TFrmTarvinel::SpeedButton7Click()
+{
+    if (!DBGrid1->finishEditing())
+        return;
+    if (m_table.rowCount() > 0 && boxes::question(this, QStringLiteral("¿Seguro de Eliminar esta línea?")))
+        m_table.deleteRow();
+    RenumerarLineas();
+}
+
+void TFrmTarvinel::SpeedButton2Click()
+{
+    // Always at the same place on the screen, wherever the window or the button is.
+    PopupMenu2->popup(QPoint(400, 70));
+}
+
+void TFrmTarvinel::SpeedButton8Click()
+{
+    platform::current().showHelpContents(helpfile::path());
+}
+
+void TFrmTarvinel::SpeedButton4Click()
+{
+    close();
+}
+
+void TFrmTarvinel::DBGrid1DblClick()
+{
+    SpeedButton6Click();
+}
+
+void TFrmTarvinel::DBGrid1ContextMenu(const QPoint &pos)
+{
+    PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(pos));
+}
+
+void TFrmTarvinel::Agregar1Click()
+{
+    if (!DBGrid1->finishEditing())
+        return;
+    ModoAgregar = true;
+    auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, ModoAgregar, this);
+    platform::current().showModal(*editor);
+    ModoAgregar = false;
+    RenumerarLineas();
+}
+
+void TFrmTarvinel::RenumerarLineas()
+{
+    const SuspendedDisplay suspended(m_table);
+    m_table.first();
+    qint64 counter = 1;
+    while (!m_table.eof()) {
+        m_table.edit();
+        m_table.field(catalogue::kLinea).setInteger(counter);
+        m_table.post();
+        m_table.next();
+        ++counter;
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "model/LineLayout.h"
+#include "model/RecordTable.h"
+
+#include <QDialog>
+
+class QMenu;
+class QToolButton;
+class RecordGrid;
+class RecordTableModel;
+
+// The listing window: every line of the loaded declaration file in the grid `DBGrid1`, the button
+// bar `Panel1` and the grid's and code menus. The window owns the record table `RxMem`; the reader
+// opens and fills it before the window is shown, and closing the window closes it. The layout is
+// the one chosen in the format dialog, in which "Crear &Arch." writes the file back.
+//
+// Closing asks first when lines were changed, added or deleted since the window was shown or the
+// file was last written: OK closes and discards them, Cancel keeps the window open.
+class TFrmTarvinel : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFrmTarvinel(linelayout::Layout layout, QWidget *parent = nullptr);
+    ~TFrmTarvinel() override;
+
+    RecordTable &RxMem();
+    linelayout::Layout layout() const { return m_layout; }
+
+    // Whether closing now would ask before it discards changes.
+    bool hasUnsavedChanges() const;
+
+public Q_SLOTS:
+    // Closes the window; a question first when there are unsaved changes.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void SpeedButton1Click();  // "Crear &Arch."
+    void SpeedButton3Click();  // "&Tarvinel"
+    void SpeedButton6Click();  // "&Modificar"
+    void SpeedButton7Click();  // "&Eliminar"
+    void SpeedButton2Click();  // "C&ódigos"
+    void SpeedButton8Click();  // help
+    void SpeedButton4Click();  // close
+    void DBGrid1DblClick();
+    void DBGrid1ContextMenu(const QPoint &pos);
+    void Agregar1Click();
+
+    // Numbers `Linea` 1 to n in table order; the cursor ends on the last line.
+    void RenumerarLineas();
+
+    void buildControls();
+    QToolButton *addButton(const char *name, const QString &caption, const QString &hint, const QIcon &glyph);
+
+    RecordTable m_table;
+    linelayout::Layout m_layout;
+    RecordTableModel *m_model = nullptr;
+    RecordGrid *DBGrid1 = nullptr;
+    QWidget *Panel1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QMenu *PopupMenu2 = nullptr;
+    quint64 m_savedRevision = 0;
+    bool m_shown = false;
+};

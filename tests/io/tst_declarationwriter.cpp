@@ -1,0 +1,375 @@
+#include "io/DeclarationReader.h"
+#include "io/DeclarationWriter.h"
+#include "io/IoErrorMessage.h"
+#include "model/RecordTable.h"
+#include "util/AppError.h"
+
+#include "TestLocale.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <functional>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+using linelayout::Layout;
+
+namespace {
+
+QString failureOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const AppError &e) {
+        return e.message();
+    }
+    return {};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("<missing>");
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file");
+}
+
+QString dataFile(const QString &name)
+{
+    return QStringLiteral(TEST_DATA_DIR "/") + name;
+}
+
+// Every field of every row, and whether a row is pending: what "the table is unchanged" means.
+QByteArrayList snapshot(const RecordTable &table)
+{
+    QByteArrayList rows;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QByteArrayList fields;
+        for (int position = 0; position < RecordTable::fieldCount(); ++position)
+            fields << table.textAt(row, position);
+        rows << fields.join('|');
+    }
+    rows << (table.isPending() ? "pending" : "stored");
+    return rows;
+}
+
+// `count` rows whose `rut` is 1..count and whose `ape_pat` says the row.
+void fill(RecordTable &table, int count)
+{
+    table.open();
+    for (int i = 1; i <= count; ++i) {
+        table.append();
+        table.fieldByName("Linea").setInteger(i);
+        table.fieldByName("rut").setInteger(i);
+        table.fieldByName("ape_pat").setText("ROW " + QByteArray::number(i));
+        table.post();
+    }
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Takes `limit` bytes, then fails the way a full disk does.
+class FailingDevice : public QIODevice {
+public:
+    FailingDevice(qint64 limit, int cause) : m_limit(limit), m_cause(cause)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    const QByteArray &written() const { return m_written; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 room = m_limit - m_written.size();
+        if (room <= 0 || size > room)
+            errno = m_cause;
+        if (room <= 0)
+            return -1;
+        const qint64 taken = std::min(size, room);
+        m_written.append(data, taken);
+        return taken;
+    }
+
+private:
+    qint64 m_limit;
+    int m_cause;
+    QByteArray m_written;
+};
+
+// Lowers the largest file this process may write; writing past it fails with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool isActive() const { return m_active; }
+
+private:
+    rlimit m_previous{};
+    void (*m_handler)(int) = nullptr;
+    bool m_active = false;
+};
+
+} // namespace
+
+class TestDeclarationWriter : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTrip_data();
+    void roundTrip();
+    void everyRowWithLineEnd();
+    void emptyTableGivesEmptyFile();
+    void postsPendingRowAndEndsOnLastRow();
+    void writingTwiceIsIdentical();
+    void deviceFailure_data();
+    void deviceFailure();
+    void pathFailure_data();
+    void pathFailure();
+    void readOnlyTarget();
+    void failureWhileWriting();
+};
+
+void TestDeclarationWriter::roundTrip_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QByteArray>("locale");
+
+    for (const char *locale : {"es_CL", "en_US"}) {
+        QTest::addRow("fixed %s", locale)
+            << QStringLiteral("canonical_fixed_%1.txt").arg(QLatin1String(locale)) << int(Layout::Fixed)
+            << QByteArray(locale);
+        QTest::addRow("separated %s", locale)
+            << QStringLiteral("canonical_separated_%1.txt").arg(QLatin1String(locale))
+            << int(Layout::Separated) << QByteArray(locale);
+    }
+}
+
+// A canonical file read and written back is the same file, byte for byte (Ñ, á and º included).
+void TestDeclarationWriter::roundTrip()
+{
+    QFETCH(QString, file);
+    QFETCH(int, layout);
+    QFETCH(QByteArray, locale);
+
+    TestLocale regional(locale.constData());
+    RecordTable table;
+    declaration::read(dataFile(file), Layout(layout), table);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
+    declaration::write(table, Layout(layout), target);
+
+    const QByteArray expected = readAll(dataFile(file));
+    QVERIFY(expected.contains('\xD1') && expected.contains('\xE1') && expected.contains('\xBA'));
+    const QByteArrayList written = readAll(target).split('\n');
+    const QByteArrayList lines = expected.split('\n');
+    QCOMPARE(written.size(), lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        QCOMPARE(written[i], lines[i]); // line by line, so that a failure shows the line
+}
+
+void TestDeclarationWriter::everyRowWithLineEnd()
+{
+    RecordTable table;
+    fill(table, 3);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    declaration::write(table, Layout::Separated, buffer);
+    const QByteArrayList lines = buffer.data().split('\n');
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[3], QByteArray());
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(lines[i].endsWith('\r'));
+        QVERIFY(lines[i].startsWith(QByteArray::number(i + 1) + ";;ROW " + QByteArray::number(i + 1) + ';'));
+        QCOMPARE(lines[i].count(';'), 104);
+    }
+}
+
+void TestDeclarationWriter::emptyTableGivesEmptyFile()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
+    writeFile(target, "old contents\r\n");
+    RecordTable table;
+    table.open();
+    declaration::write(table, Layout::Fixed, target);
+    QCOMPARE(readAll(target), QByteArray());
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
+}
+
+void TestDeclarationWriter::postsPendingRowAndEndsOnLastRow()
+{
+    RecordTable table;
+    fill(table, 3);
+    table.moveTo(0);
+    table.edit();
+    table.fieldByName("ape_pat").setText("CHANGED");
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    declaration::write(table, Layout::Fixed, buffer);
+    QVERIFY(!table.isPending());
+    QCOMPARE(table.textAt(0, RecordTable::fieldIndex("ape_pat")), QByteArray("CHANGED"));
+    QVERIFY(buffer.data().startsWith("00000000001CHANGED "));
+    QVERIFY(table.eof());
+    QCOMPARE(table.currentRow(), 2);
+}
+
+void TestDeclarationWriter::writingTwiceIsIdentical()
+{
+    TestLocale regional("es_CL");
+    RecordTable table;
+    declaration::read(dataFile(QStringLiteral("canonical_separated_es_CL.txt")), Layout::Separated, table);
+    table.moveTo(1);
+    table.edit();
+    table.fieldByName("impo_afp").setText("123,5"); // not as read: the second file follows the first
+    table.post();
+    QTemporaryDir dir;
+    declaration::write(table, Layout::Fixed, dir.filePath(QStringLiteral("a.txt")));
+    declaration::write(table, Layout::Fixed, dir.filePath(QStringLiteral("b.txt")));
+    const QByteArray first = readAll(dir.filePath(QStringLiteral("a.txt")));
+    QCOMPARE(first.count("\r\n"), 3);
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("b.txt"))), first);
+}
+
+void TestDeclarationWriter::deviceFailure_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("cause");
+    QTest::addColumn<QString>("message");
+
+    QTest::addRow("disk full at the first byte") << 0 << ENOSPC << QStringLiteral("I/O error 112");
+    QTest::addRow("disk full inside a line") << 1000 << ENOSPC << QStringLiteral("I/O error 112");
+    QTest::addRow("disk full after the first block") << 70000 << ENOSPC << QStringLiteral("I/O error 112");
+    QTest::addRow("no permission") << 10 << EACCES << QStringLiteral("File access denied");
+    QTest::addRow("a device that names no cause") << 10 << 0 << QStringLiteral("I/O error %1").arg(EIO);
+}
+
+void TestDeclarationWriter::deviceFailure()
+{
+    QFETCH(int, limit);
+    QFETCH(int, cause);
+    QFETCH(QString, message);
+
+    RecordTable table;
+    fill(table, 200); // more than one block of lines
+    const QByteArrayList before = snapshot(table);
+    FailingDevice device(limit, cause);
+    QCOMPARE(failureOf([&] { declaration::write(table, Layout::Fixed, device); }), message);
+    QCOMPARE(snapshot(table), before);
+    QVERIFY(device.written().size() <= limit);
+}
+
+void TestDeclarationWriter::pathFailure_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    QTest::addColumn<QString>("message");
+
+    QTest::addRow("folder of the path missing")
+        << QStringLiteral("missing/Tarvinel.txt") << QStringLiteral("Invalid filename");
+    QTest::addRow("path under a regular file")
+        << QStringLiteral("old.txt/Tarvinel.txt") << QStringLiteral("Invalid filename");
+    QTest::addRow("a folder in place of the file")
+        << QStringLiteral("folder") << QStringLiteral("File access denied");
+}
+
+void TestDeclarationWriter::pathFailure()
+{
+    QFETCH(QString, relativePath);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("old.txt")), "old\r\n");
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const QStringList before = entries(dir.path());
+    RecordTable table;
+    fill(table, 3);
+    const QByteArrayList rows = snapshot(table);
+    table.moveTo(1);
+    QCOMPARE(
+        failureOf([&] { declaration::write(table, Layout::Fixed, dir.filePath(relativePath)); }), message);
+    QCOMPARE(entries(dir.path()), before);
+    QVERIFY(entries(dir.filePath(QStringLiteral("folder"))).isEmpty());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("old.txt"))), QByteArray("old\r\n"));
+    QCOMPARE(snapshot(table), rows);
+    QCOMPARE(table.currentRow(), 1); // nothing was written, so the cursor did not move
+}
+
+void TestDeclarationWriter::readOnlyTarget()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
+    writeFile(target, "old\r\n");
+    QVERIFY(QFile::setPermissions(
+        target, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    if (::access(QFile::encodeName(target).constData(), W_OK) == 0)
+        QSKIP("a read-only file stays writable for this user (root)");
+    RecordTable table;
+    fill(table, 3);
+    QCOMPARE(failureOf([&] { declaration::write(table, Layout::Fixed, target); }),
+        QStringLiteral("File access denied"));
+    QCOMPARE(readAll(target), QByteArray("old\r\n"));
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
+}
+
+// The system refuses a write halfway through the file: the file it was to replace stays as it was,
+// and no temporary file is left beside it.
+void TestDeclarationWriter::failureWhileWriting()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
+    const QByteArray old = readAll(dataFile(QStringLiteral("canonical_fixed_es_CL.txt")));
+    writeFile(target, old);
+    RecordTable table;
+    fill(table, 500); // about 430 000 bytes
+    const QByteArrayList before = snapshot(table);
+    QString failure;
+    {
+        FileSizeLimit limit(200000);
+        if (!limit.isActive())
+            QSKIP("the file size limit cannot be set here");
+        failure = failureOf([&] { declaration::write(table, Layout::Fixed, target); });
+    }
+    QCOMPARE(failure, ioerror::message(EFBIG));
+    QCOMPARE(readAll(target), old);
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
+    QCOMPARE(snapshot(table), before);
+    QVERIFY(table.currentRow() > 0); // the walk stopped where the write failed
+    QVERIFY(table.currentRow() < 499);
+
+    // The user can try again once the cause is gone.
+    declaration::write(table, Layout::Fixed, target);
+    QCOMPARE(readAll(target).count("\r\n"), 500);
+}
+
+QTEST_GUILESS_MAIN(TestDeclarationWriter)
+#include "tst_declarationwriter.moc"

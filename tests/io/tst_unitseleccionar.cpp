@@ -1,0 +1,216 @@
+#include "io/UnitSeleccionar.h"
+#include "model/RecordTable.h"
+#include "ui/UnitDespTarvinel.h"
+#include "ui/widgets/RadioGroup.h"
+
+#include "ScriptedPlatform.h"
+#include "TestLocale.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using linelayout::Layout;
+using platform::Answer;
+
+namespace {
+
+QString dataFile(const char *name)
+{
+    return QStringLiteral(TEST_DATA_DIR "/") + QLatin1String(name);
+}
+
+struct Dialog {
+    TFrmSeleccionar window;
+
+    RadioGroup *radioGroup() const { return window.findChild<RadioGroup *>(QStringLiteral("RadioGroup1")); }
+    QPushButton *button(const char *name) const
+    {
+        return window.findChild<QPushButton *>(QLatin1String(name));
+    }
+    void accept() { button("BitBtn1")->click(); }
+};
+
+} // namespace
+
+class TestUnitSeleccionar : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void controls();
+    void reminderCancelled();
+    void fileDialogCancelled();
+    void goodFileOpensListing_data();
+    void goodFileOpensListing();
+    void missingFileOpensEmptyListing();
+    void failureShowsErrorBox_data();
+    void failureShowsErrorBox();
+};
+
+void TestUnitSeleccionar::controls()
+{
+    Dialog dialog;
+    QCOMPARE(dialog.window.windowTitle(), QStringLiteral("Seleccionar Formato"));
+    QVERIFY(!(dialog.window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(dialog.window.windowFlags() & Qt::WindowCloseButtonHint);
+    RadioGroup *group = dialog.radioGroup();
+    QVERIFY(group);
+    QCOMPARE(group->title(), QStringLiteral("Seleccione el Formato del Archivo"));
+    QCOMPARE(group->items(),
+        (QStringList{QStringLiteral("105 Campos por Posición"), QStringLiteral("105 Campos por Separador")}));
+    QCOMPARE(group->itemIndex(), 0);
+    QCOMPARE(dialog.window.layout(), Layout::Fixed);
+    group->setItemIndex(1);
+    QCOMPARE(dialog.window.layout(), Layout::Separated);
+    QCOMPARE(dialog.button("BitBtn1")->text(), QStringLiteral("&Aceptar"));
+    QCOMPARE(dialog.button("BitBtn2")->text(), QStringLiteral("&Cerrar"));
+    QCOMPARE(dialog.button("BitBtn1")->geometry(), QRect(32, 80, 75, 25));
+    QCOMPARE(dialog.button("BitBtn2")->geometry(), QRect(136, 80, 75, 25));
+    QVERIFY(!dialog.button("BitBtn1")->autoDefault() && !dialog.button("BitBtn2")->autoDefault());
+
+    // Tab order: the chosen radio button, "&Aceptar", "&Cerrar".
+    dialog.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog.window));
+    group->button(1)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog.button("BitBtn1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog.button("BitBtn2"));
+
+    ScriptedPlatform desktop;
+    dialog.button("BitBtn2")->click();
+    QVERIFY(!dialog.window.isVisible());
+    QVERIFY(desktop.messages.isEmpty());
+}
+
+void TestUnitSeleccionar::reminderCancelled()
+{
+    ScriptedPlatform desktop;
+    desktop.answers.enqueue(Answer::Cancel);
+    Dialog dialog;
+    dialog.accept();
+    QCOMPARE(desktop.messages.size(), 1);
+    const platform::MessageRequest &reminder = desktop.messages.constFirst();
+    QCOMPARE(reminder.caption, QStringLiteral("¡Atención!"));
+    QCOMPARE(reminder.text,
+        QStringLiteral("Señor Usuario:\rIndique la ruta donde se encuentra el archivo\renviado a Tarvinel"));
+    QCOMPARE(reminder.icon, platform::Icon::Warning);
+    QVERIFY(reminder.withCancel);
+    QCOMPARE(reminder.defaultAnswer, Answer::Ok);
+    QVERIFY(desktop.openRequests.isEmpty());
+    QVERIFY(desktop.modalWindows.isEmpty());
+}
+
+void TestUnitSeleccionar::fileDialogCancelled()
+{
+    ScriptedPlatform desktop;
+    Dialog dialog;
+    dialog.accept(); // the reminder's default answer, OK; no file name queued: Cancel
+    QCOMPARE(desktop.openRequests.size(), 1);
+    QCOMPARE(desktop.openRequests[0].filter, QStringLiteral("Archivo .txt (*.txt)"));
+    QCOMPARE(desktop.openRequests[0].defaultSuffix, QStringLiteral("txt"));
+    QVERIFY(desktop.modalWindows.isEmpty());
+    QCOMPARE(desktop.messages.size(), 1);
+}
+
+void TestUnitSeleccionar::goodFileOpensListing_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("layout");
+
+    QTest::addRow("fixed positions") << 0 << dataFile("canonical_fixed_es_CL.txt") << int(Layout::Fixed);
+    QTest::addRow("separator") << 1 << dataFile("canonical_separated_es_CL.txt") << int(Layout::Separated);
+}
+
+void TestUnitSeleccionar::goodFileOpensListing()
+{
+    QFETCH(int, item);
+    QFETCH(QString, file);
+    QFETCH(int, layout);
+
+    TestLocale regional("es_CL");
+    ScriptedPlatform desktop;
+    desktop.fileNames.enqueue(file);
+    int rows = -1;
+    QByteArray rut;
+    Layout listingLayout = Layout::Fixed;
+    desktop.onNextModal([&](QDialog &window) {
+        auto &listing = static_cast<TFrmTarvinel &>(window);
+        rows = listing.RxMem().rowCount();
+        rut = listing.RxMem().textAt(2, 1);
+        listingLayout = listing.layout();
+        QCOMPARE(listing.RxMem().currentRow(), 2); // the grid opens on the last line
+        QVERIFY(!listing.RxMem().isDisplaySuspended());
+        window.reject();
+    });
+    Dialog dialog;
+    dialog.radioGroup()->setItemIndex(item);
+    dialog.accept();
+    QCOMPARE(desktop.modalWindows, QStringList{QStringLiteral("TFrmTarvinel")});
+    QCOMPARE(rows, 3);
+    QCOMPARE(rut, QByteArray("12345680"));
+    QCOMPARE(int(listingLayout), layout);
+    QVERIFY(!dialog.window.findChild<TFrmTarvinel *>()); // destroyed when it closed
+    QCOMPARE(dialog.radioGroup()->itemIndex(), item);
+    QCOMPARE(desktop.messages.size(), 1); // the reminder alone
+}
+
+void TestUnitSeleccionar::missingFileOpensEmptyListing()
+{
+    QTemporaryDir dir;
+    ScriptedPlatform desktop;
+    desktop.fileNames.enqueue(dir.filePath(QStringLiteral("nuevo.txt")));
+    int rows = -1;
+    desktop.onNextModal([&](QDialog &window) {
+        rows = static_cast<TFrmTarvinel &>(window).RxMem().rowCount();
+        window.reject();
+    });
+    Dialog dialog;
+    dialog.accept();
+    QCOMPARE(desktop.modalWindows, QStringList{QStringLiteral("TFrmTarvinel")});
+    QCOMPARE(rows, 0);
+}
+
+void TestUnitSeleccionar::failureShowsErrorBox_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+
+    QTest::addRow("nacion stop") << 0 << dataFile("nacion_letter_line_3.txt")
+                                 << QStringLiteral("Invalid value for field 'nacion'.");
+    QTest::addRow("fixed file read as separator")
+        << 1 << dataFile("canonical_fixed_es_CL.txt") << QStringLiteral("Invalid value for field 'nacion'.");
+    QTest::addRow("a folder") << 0 << QStringLiteral(TEST_DATA_DIR) << QStringLiteral("File access denied.");
+}
+
+void TestUnitSeleccionar::failureShowsErrorBox()
+{
+    QFETCH(int, item);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+
+    ScriptedPlatform desktop;
+    desktop.fileNames.enqueue(file);
+    Dialog dialog;
+    dialog.radioGroup()->setItemIndex(item);
+    dialog.accept();
+    QVERIFY(desktop.modalWindows.isEmpty());
+    QCOMPARE(desktop.messages.size(), 2);
+    QCOMPARE(desktop.lastMessage(), message);
+    QCOMPARE(desktop.messages.constLast().icon, platform::Icon::Error);
+    QVERIFY(!dialog.window.findChild<TFrmTarvinel *>());
+    QCOMPARE(dialog.radioGroup()->itemIndex(), item);
+
+    // The dialog can load another file at once.
+    desktop.fileNames.enqueue(dataFile("canonical_fixed_es_CL.txt"));
+    desktop.onNextModal([](QDialog &window) { window.reject(); });
+    dialog.radioGroup()->setItemIndex(0);
+    dialog.accept();
+    QCOMPARE(desktop.modalWindows, QStringList{QStringLiteral("TFrmTarvinel")});
+}
+
+QTEST_MAIN(TestUnitSeleccionar)
+#include "tst_unitseleccionar.moc"

@@ -1,0 +1,204 @@
+#include "io/DeclarationReader.h"
+#include "io/DeclarationWriter.h"
+#include "model/RecordTable.h"
+#include "ui/UnitDespTarvinel.h"
+#include "ui/editor/UnitDatosTarvinel.h"
+#include "ui/widgets/CodeComboBox.h"
+#include "ui/widgets/CurrencyEdit.h"
+#include "ui/widgets/PictureEdit.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/UpperCaseEdit.h"
+#include "util/Cp1252.h"
+#include "util/ProgramInfo.h"
+
+#include "ScriptedPlatform.h"
+#include "TestLocale.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace
+{
+
+const QByteArray kCodes =
+    "[TipoPago]\r\n01 Remuneraciones del mes=0\r\n02 Gratificaciones=1\r\n"
+    "[Tipo Trabajador]\r\n0 Activo=0\r\n1 Pensionado y cotiza=1\r\n"
+    "[Movimiento Personal]\r\n0 Sin movimiento=0\r\n1 Contratacion=1\r\n"
+    "[Tramo Familiar]\r\nA Primer tramo=0\r\nB Segundo tramo=1\r\nC Tercer tramo=2\r\n"
+    "D Sin derecho=3\r\n"
+    "[Nombre AFP]\r\n33 Capital=0\r\n08 ProVida=1\r\n00 No esta en AFP=2\r\n"
+    "[Codigo Caja]\r\n0000 Sin caja ex regimen=0\r\n"
+    "[Isapres]\r\n01 I1=0\r\n02 I2=1\r\n03 I3=2\r\n04 I4=3\r\n05 I5=4\r\n07 Fonasa=5\r\n"
+    "[CCAF]\r\n01 Los Andes=0\r\n02 C2=1\r\n03 C3=2\r\n04 C4=3\r\n05 C5=4\r\n00 Sin CCAF=5\r\n"
+    "[Mutual]\r\n00 Sin mutual=0\r\n02 M2=1\r\n03 M3=2\r\n01 ACHS=3\r\n"
+    "[APV]\r\n000 Sin APV=0\r\n033 AFP Capital=1\r\n"
+    "[Movimiento Voluntario]\r\n00 Sin movimiento=0\r\n01 Inicio=1\r\n"
+    "[Tipo Linea]\r\n00 Principal=0\r\n01 Adicional=1\r\n";
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The changes of the test to the first line of the file.
+void modifyFirstLine(TFrmDatosTarvinel &editor)
+{
+    editor.EdApeMat->setText(QStringLiteral("sotomayor"));
+    editor.EdCargasSimples->setText(QStringLiteral("2"));
+    editor.CuEdAsigFamiliar->setValue(13000);
+    editor.BitBtn1->click();
+}
+
+// The line the test adds; the period is set, so that the result does not depend on today.
+void composeNewLine(TFrmDatosTarvinel &editor)
+{
+    editor.EdRut->setValue(QStringLiteral("6"));
+    editor.EdDV->setText(QStringLiteral("k"));
+    editor.RGpSexo->setItemIndex(1);
+    editor.EdApepat->setText(QString::fromUtf8("núñez"));
+    editor.EdApeMat->setText(QStringLiteral("DIAZ"));
+    editor.EdNombres->setText(QStringLiteral("LUIS"));
+    editor.EdPerDesde->setValue(QStringLiteral("052024"));
+    editor.CuEdDiasTrab->setValue(30);
+    editor.CBxTipoLinea->setCurrentIndex(0);
+    editor.CuEdImpoAFP->setValue(500000);
+    editor.BitBtn1->click();
+}
+
+} // namespace
+
+class TestEditorRoundTrip : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void editAndWrite_data();
+    void editAndWrite();
+
+private:
+    void compareWithExpected(const QString &written);
+
+    std::unique_ptr<TestLocale> m_locale;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+};
+
+void TestEditorRoundTrip::init()
+{
+    m_locale = std::make_unique<TestLocale>("es_CL");
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    programinfo::setProgramFolder(m_folder->path());
+    QFile codes(m_folder->filePath(QStringLiteral("Tarvinel.cfg")));
+    QVERIFY(codes.open(QIODevice::WriteOnly));
+    QCOMPARE(codes.write(kCodes), kCodes.size());
+    m_platform = std::make_unique<ScriptedPlatform>();
+}
+
+void TestEditorRoundTrip::cleanup()
+{
+    m_platform.reset();
+    programinfo::setProgramFolder(QString());
+    m_folder.reset();
+    m_locale.reset();
+}
+
+void TestEditorRoundTrip::compareWithExpected(const QString &written)
+{
+    const QByteArray actual = readAll(written);
+    const QByteArray expected = readAll(QStringLiteral(TEST_DATA_DIR "/two_lines_separated_edited.txt"));
+    QVERIFY(!expected.isEmpty());
+    // Line by line first, so that a difference reads as text.
+    const QList<QByteArray> actualLines = actual.split('\n');
+    const QList<QByteArray> expectedLines = expected.split('\n');
+    for (qsizetype i = 0; i < std::min(actualLines.size(), expectedLines.size()); ++i)
+        QCOMPARE(cp1252::toUnicode(actualLines[i]), cp1252::toUnicode(expectedLines[i]));
+    QCOMPARE(actual, expected);
+}
+
+void TestEditorRoundTrip::editAndWrite_data()
+{
+    QTest::addColumn<bool>("throughListing");
+    QTest::addRow("editor on the table") << false;
+    QTest::addRow("through the listing window") << true;
+}
+
+void TestEditorRoundTrip::editAndWrite()
+{
+    QFETCH(bool, throughListing);
+    const QString input = QStringLiteral(TEST_DATA_DIR "/two_lines_separated.txt");
+    const QString output = m_folder->filePath(QStringLiteral("written.txt"));
+
+    if (!throughListing) {
+        RecordTable table;
+        declaration::read(input, linelayout::Layout::Separated, table);
+        QCOMPARE(table.rowCount(), 2);
+        table.moveTo(0);
+        {
+            TFrmDatosTarvinel editor(table, false, nullptr, QDate(2024, 5, 15));
+            m_platform->onNextModal([](QDialog &d) { modifyFirstLine(static_cast<TFrmDatosTarvinel &>(d)); });
+            QCOMPARE(platform::current().showModal(editor), int(QDialog::Accepted));
+        }
+        {
+            TFrmDatosTarvinel editor(table, true, nullptr, QDate(2024, 5, 15));
+            m_platform->onNextModal([](QDialog &d) { composeNewLine(static_cast<TFrmDatosTarvinel &>(d)); });
+            QCOMPARE(platform::current().showModal(editor), int(QDialog::Accepted));
+        }
+        QCOMPARE(table.rowCount(), 3);
+        declaration::write(table, linelayout::Layout::Separated, output);
+        QVERIFY(m_platform->messages.isEmpty());
+        compareWithExpected(output);
+        return;
+    }
+
+    TFrmTarvinel listing(linelayout::Layout::Separated);
+    declaration::read(input, linelayout::Layout::Separated, listing.RxMem());
+    listing.show();
+    auto *modificar = listing.findChild<QToolButton *>(QStringLiteral("SpeedButton6"));
+    QVERIFY(modificar && modificar->isEnabled());
+    QAction *agregar = nullptr;
+    for (QAction *action : listing.findChild<QMenu *>(QStringLiteral("PopupMenu1"))->actions()) {
+        if (action->text() == QStringLiteral("Agregar"))
+            agregar = action;
+    }
+    QVERIFY(agregar);
+
+    listing.RxMem().moveTo(0);
+    m_platform->onNextModal([](QDialog &d) {
+        auto &editor = static_cast<TFrmDatosTarvinel &>(d);
+        QVERIFY(!editor.addMode());
+        QCOMPARE(editor.EdApepat->text(), QString::fromUtf8("MUÑOZ"));
+        modifyFirstLine(editor);
+    });
+    modificar->click();
+    QVERIFY(listing.hasUnsavedChanges());
+    m_platform->onNextModal([](QDialog &d) {
+        auto &editor = static_cast<TFrmDatosTarvinel &>(d);
+        QVERIFY(editor.addMode());
+        composeNewLine(editor);
+    });
+    agregar->trigger();
+    QCOMPARE(m_platform->pendingModalHandlers(), 0);
+    QCOMPARE(m_platform->modalWindows.size(), 2);
+    QCOMPARE(listing.RxMem().rowCount(), 3);
+    // Renumbered after the addition: the new line, in front of the first, is line 1.
+    for (int row = 0; row < 3; ++row)
+        QCOMPARE(listing.RxMem().textAt(row, 0), QByteArray::number(row + 1));
+
+    m_platform->fileNames.enqueue(output);
+    listing.findChild<QToolButton *>(QStringLiteral("SpeedButton1"))->click();
+    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(!listing.hasUnsavedChanges());
+    compareWithExpected(output);
+}
+
+QTEST_MAIN(TestEditorRoundTrip)
+#include "tst_editorroundtrip.moc"
