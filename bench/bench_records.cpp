@@ -147,7 +147,7 @@ int fill()
     for (int i = 0; i < kLines; ++i) {
         table.append();
         table.field(catalogue::kLinea).setInteger(i + 1);
-        const linelayout::FieldTexts texts = linelayout::cut(lines[i], Layout::Fixed);
+        const linelayout::FieldViews texts = linelayout::cut(lines[i], Layout::Fixed);
         for (int n = 1; n <= catalogue::kLineFieldCount; ++n)
             table.field(n).setText(texts[std::size_t(n - 1)]);
         table.post();

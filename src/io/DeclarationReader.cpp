@@ -302,7 +302,7 @@ bool LineReader::next(QByteArray &line)
 
 void storeLine(QByteArrayView line, linelayout::Layout layout, RecordTable &table)
 {
-    const linelayout::FieldTexts texts = linelayout::cut(line, layout);
+    const linelayout::FieldViews texts = linelayout::cut(line, layout);
     const bool fixed = layout == linelayout::Layout::Fixed;
     for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
         const FieldRules &rules = kRules[std::size_t(n - 1)];

@@ -69,7 +69,7 @@ void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
     block.reserve(kBlockSize + 2 * linelayout::kFixedLineLength);
     table.first();
     while (!table.eof()) {
-        block += linelayout::compose(linelayout::rowTexts(table, table.currentRow()), layout);
+        block += linelayout::composeRow(table, table.currentRow(), layout);
         block += "\r\n";
         if (block.size() >= kBlockSize)
             writeBlock(device, block);

@@ -115,31 +115,55 @@ constexpr std::array<FixedField, catalogue::kLineFieldCount> kFixedFields = {{
     {842, 20, FixedRule::SpacePadded}, // 105 centro_costo
 }};
 
-constexpr int kDateWidth = 10;
+constexpr char kBlankDate[] = "          ";
 
-QByteArray composeFixedField(const QByteArray &text, const FixedField &field)
+void appendFixedField(QByteArray &line, QByteArrayView text, const FixedField &field)
 {
     switch (field.rule) {
     case FixedRule::ZeroPadded:
-        return RellenaIzquierda(text, "0", field.width);
+        appendRellenaIzquierda(line, text, "0", field.width);
+        break;
     case FixedRule::RightAligned:
-        return RellenaIzquierda(text, " ", field.width);
+        appendRellenaIzquierda(line, text, " ", field.width);
+        break;
     case FixedRule::SpacePadded:
-        return RellenaDerecha(text, " ", field.width);
+        appendRellenaDerecha(line, text, " ", field.width);
+        break;
     case FixedRule::AsStored:
-        return text;
+        line += text;
+        break;
     case FixedRule::DateOrZero:
-        return text.isEmpty() || text == "0" ? QByteArray(kDateWidth, ' ') : text;
+        line += text.isEmpty() || text == "0" ? QByteArrayView(kBlankDate) : text;
+        break;
     case FixedRule::Date:
-        return text.isEmpty() ? QByteArray(kDateWidth, ' ') : text;
+        line += text.isEmpty() ? QByteArrayView(kBlankDate) : text;
+        break;
     }
-    return text;
 }
 
 // Fields 16 and 17, the dates of a personnel movement, are written as one blank when empty.
 bool isMovementDate(int index)
 {
     return index == 15 || index == 16;
+}
+
+// Appends field `index` (0 for field 1) of a line being composed.
+void appendField(QByteArray &line, QByteArrayView text, int index, Layout layout)
+{
+    if (layout == Layout::Fixed) {
+        appendFixedField(line, text, kFixedFields[std::size_t(index)]);
+        return;
+    }
+    if (index > 0)
+        line += ';';
+    line += text.isEmpty() && isMovementDate(index) ? QByteArrayView(" ") : text;
+}
+
+QByteArray newLine(Layout layout)
+{
+    QByteArray line;
+    line.reserve(layout == Layout::Fixed ? kFixedLineLength : 512);
+    return line;
 }
 
 } // namespace
@@ -159,30 +183,33 @@ FieldTexts rowTexts(const RecordTable &table, int row)
 
 QByteArray compose(const FieldTexts &texts, Layout layout)
 {
-    QByteArray line;
-    line.reserve(layout == Layout::Fixed ? kFixedLineLength : 512);
+    QByteArray line = newLine(layout);
+    for (int i = 0; i < catalogue::kLineFieldCount; ++i)
+        appendField(line, texts[std::size_t(i)], i, layout);
+    return line;
+}
+
+QByteArray composeRow(const RecordTable &table, int row, Layout layout)
+{
+    QByteArray line = newLine(layout);
+    QByteArray text;
     for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
-        const QByteArray &text = texts[std::size_t(i)];
-        if (layout == Layout::Fixed) {
-            line += composeFixedField(text, kFixedFields[std::size_t(i)]);
-            continue;
-        }
-        if (i > 0)
-            line += ';';
-        line += text.isEmpty() && isMovementDate(i) ? QByteArray(" ") : text;
+        text.resize(0); // keeps its capacity
+        table.appendTextAt(row, i + 1, text);
+        appendField(line, text, i, layout);
     }
     return line;
 }
 
-FieldTexts cut(QByteArrayView line, Layout layout)
+FieldViews cut(QByteArrayView line, Layout layout)
 {
-    FieldTexts texts;
+    FieldViews texts;
     if (layout == Layout::Fixed) {
         for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
             const FixedField &f = kFixedFields[std::size_t(i)];
             const qsizetype from = f.start - 1;
             if (from < line.size())
-                texts[std::size_t(i)] = line.sliced(from, std::min<qsizetype>(f.width, line.size() - from)).toByteArray();
+                texts[std::size_t(i)] = line.sliced(from, std::min<qsizetype>(f.width, line.size() - from));
         }
         return texts;
     }
@@ -198,7 +225,7 @@ FieldTexts cut(QByteArrayView line, Layout layout)
         } else {
             end = std::max(start, line.size());
         }
-        texts[std::size_t(i)] = line.sliced(start, end - start).toByteArray();
+        texts[std::size_t(i)] = line.sliced(start, end - start);
     }
     return texts;
 }

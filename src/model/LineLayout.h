@@ -38,16 +38,21 @@ const FixedField &fixedField(int number);
 
 // Texts of fields 1 to 105; index 0 holds field 1.
 using FieldTexts = std::array<QByteArray, catalogue::kLineFieldCount>;
+// The same as views into a line that outlives them.
+using FieldViews = std::array<QByteArrayView, catalogue::kLineFieldCount>;
 
 // The texts of fields 1 to 105 of a row, each read as text.
 FieldTexts rowTexts(const RecordTable &table, int row);
 
 // The line without its line end.
 QByteArray compose(const FieldTexts &texts, Layout layout);
+// The line of a row of the table, the same as compose(rowTexts(table, row), layout) but without a
+// text per field: the writer's way.
+QByteArray composeRow(const RecordTable &table, int row, Layout layout);
 
 // Fixed: each field is what the line holds at its columns (shorter or empty past the line's end).
 // Separated: as the reader's separator search gives them: when the line has fewer than 104
 // separators, every field after the last one receives the rest of the line.
-FieldTexts cut(QByteArrayView line, Layout layout);
+FieldViews cut(QByteArrayView line, Layout layout);
 
 } // namespace linelayout

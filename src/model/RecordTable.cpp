@@ -466,6 +466,26 @@ QByteArray RecordTable::textAt(int row, int position) const
     return textOf(slotOf(rowBytes(row), position));
 }
 
+void RecordTable::appendTextAt(int row, int position, QByteArray &out) const
+{
+    const Slot slot = slotOf(rowBytes(row), position);
+    switch (slot.def.kind) {
+    case FieldKind::Text:
+        out += slot.text();
+        break;
+    case FieldKind::Floating:
+        if (slot.isSet()) {
+            char buffer[32];
+            out.append(buffer, regional::writeGeneralText(slot.floating(), buffer));
+        }
+        break;
+    case FieldKind::Integer:
+        if (slot.isSet())
+            out += QByteArray::number(slot.integer());
+        break;
+    }
+}
+
 bool RecordTable::isNullAt(int row, int position) const
 {
     const Slot slot = slotOf(rowBytes(row), position);

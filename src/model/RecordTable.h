@@ -104,6 +104,8 @@ public:
 
     // Reading any row without moving the cursor (what a grid shows).
     QByteArray textAt(int row, int position) const;
+    // Appends the same text to `out`, for walks that must not make a text per field.
+    void appendTextAt(int row, int position, QByteArray &out) const;
     bool isNullAt(int row, int position) const;
 
     // While suspended, changes do not signal row by row; resuming signals one reset.

@@ -2,6 +2,9 @@
 
 #include "util/Cp1252.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -34,8 +37,11 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// The ASCII form of a number being read, on the stack for any number a declaration holds.
+using PlainNumber = QVarLengthArray<char, 64>;
+
 // Parses the plain ASCII form "[-]digits[.digits][e[+-]digits]" built by the readers below.
-std::optional<double> parseNormalised(const QByteArray &plain)
+std::optional<double> parseNormalised(const PlainNumber &plain)
 {
     double value = 0;
     const char *begin = plain.constData();
@@ -49,7 +55,7 @@ std::optional<double> parseNormalised(const QByteArray &plain)
 // Reads digits, an optional decimal separator with more digits, and an optional exponent from
 // text[pos..], appending the ASCII form to `plain`. Group separators are skipped when allowed.
 // Answers false when no digit was found or the exponent is malformed.
-bool readMantissaAndExponent(QByteArrayView text, qsizetype &pos, QByteArray &plain, bool allowGroups)
+bool readMantissaAndExponent(QByteArrayView text, qsizetype &pos, PlainNumber &plain, bool allowGroups)
 {
     const Separators &sep = kept();
     bool digits = false;
@@ -115,24 +121,34 @@ const Separators &separators()
     return kept();
 }
 
-QByteArray generalText(double value)
+int writeGeneralText(double value, char (&buffer)[32])
 {
-    if (value == 0)
-        return QByteArrayLiteral("0");
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    QByteArray text(buffer, result.ptr - buffer);
+    char *const end = buffer + sizeof buffer;
+    if (value == 0) {
+        buffer[0] = '0';
+        return 1;
+    }
+    // Whole amounts are nearly every number of a declaration; they need no shortest-form search.
+    if (std::abs(value) < 1e15 && value == std::trunc(value))
+        return int(std::to_chars(buffer, end, static_cast<long long>(value)).ptr - buffer);
+    const auto result = std::to_chars(buffer, end, value, std::chars_format::general, 15);
     const char decimal = kept().decimal;
     if (decimal != '.')
-        text.replace('.', decimal);
-    return text;
+        std::replace(buffer, result.ptr, '.', decimal);
+    return int(result.ptr - buffer);
+}
+
+QByteArray generalText(double value)
+{
+    char buffer[32];
+    return QByteArray(buffer, writeGeneralText(value, buffer));
 }
 
 std::optional<double> strictNumber(QByteArrayView text)
 {
     qsizetype pos = 0;
     skipBlanks(text, pos);
-    QByteArray plain;
+    PlainNumber plain;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         if (text[pos] == '-')
             plain += '-';
@@ -176,7 +192,7 @@ std::optional<double> regionalNumber(QByteArrayView text)
 {
     qsizetype pos = 0;
     skipBlanks(text, pos);
-    QByteArray plain;
+    PlainNumber plain;
     bool signSeen = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         if (text[pos] == '-')
@@ -190,7 +206,7 @@ std::optional<double> regionalNumber(QByteArrayView text)
     skipBlanks(text, pos);
     if (!signSeen && pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         if (text[pos] == '-')
-            plain.prepend('-');
+            plain.insert(plain.begin(), '-');
         ++pos;
         skipBlanks(text, pos);
     }

@@ -26,6 +26,8 @@ const Separators &separators();
 // zeros, the decimal separator only when there is a fraction, exponent form from 1e15 and below
 // 1e-4.
 QByteArray generalText(double value);
+// The same into a buffer, for bulk work; answers the number of characters written.
+int writeGeneralText(double value, char (&buffer)[32]);
 
 // Strict number reading: blanks, an optional sign, digits with an optional decimal separator and
 // fraction (at least one digit), an optional exponent, blanks; nothing else, no thousands separator.

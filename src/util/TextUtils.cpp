@@ -14,15 +14,10 @@ qint32 strictIntegerOrThrow(QByteArrayView text)
     return *value;
 }
 
-QByteArray repeated(QByteArrayView pad, qsizetype times)
+void appendRepeated(QByteArray &out, QByteArrayView pad, qsizetype times)
 {
-    QByteArray result;
-    if (times <= 0 || pad.isEmpty())
-        return result;
-    result.reserve(pad.size() * times);
     for (qsizetype i = 0; i < times; ++i)
-        result.append(pad);
-    return result;
+        out += pad;
 }
 
 } // namespace
@@ -79,15 +74,38 @@ bool ValidaRut(QByteArrayView rut)
     return expected == check;
 }
 
+void appendRellenaIzquierda(QByteArray &out, QByteArrayView text, QByteArrayView pad, int width)
+{
+    qsizetype kept = 0;
+    for (const char c : text)
+        kept += c != ' ';
+    if (kept < width)
+        appendRepeated(out, pad, width - kept);
+    for (const char c : text) {
+        if (c != ' ')
+            out += c;
+    }
+}
+
 QByteArray RellenaIzquierda(QByteArrayView text, QByteArrayView pad, int width)
 {
-    const QByteArray bare = QuitaCaracter(text, " ");
-    return repeated(pad, width - bare.size()) + bare;
+    QByteArray result;
+    appendRellenaIzquierda(result, text, pad, width);
+    return result;
+}
+
+void appendRellenaDerecha(QByteArray &out, QByteArrayView text, QByteArrayView pad, int width)
+{
+    out += text;
+    if (text.size() < width)
+        appendRepeated(out, pad, width - text.size());
 }
 
 QByteArray RellenaDerecha(QByteArrayView text, QByteArrayView pad, int width)
 {
-    return text.toByteArray() + repeated(pad, width - text.size());
+    QByteArray result;
+    appendRellenaDerecha(result, text, pad, width);
+    return result;
 }
 
 QByteArray ReemplazaCaracter(QByteArrayView text, QByteArrayView from, QByteArrayView to)

@@ -28,6 +28,9 @@ bool ValidaRut(QByteArrayView rut);
 QByteArray RellenaIzquierda(QByteArrayView text, QByteArrayView pad, int width);
 // `pad` repeated after the text, blanks kept, up to `width`; a longer text is returned whole.
 QByteArray RellenaDerecha(QByteArrayView text, QByteArrayView pad, int width);
+// The same, appended to `out`: the writer composes whole lines without a text per field.
+void appendRellenaIzquierda(QByteArray &out, QByteArrayView text, QByteArrayView pad, int width);
+void appendRellenaDerecha(QByteArray &out, QByteArrayView text, QByteArrayView pad, int width);
 
 // Each occurrence of the one-character text `from` replaced by the first character of `to` (dropped
 // when `to` is empty; a longer `from` replaces nothing).

@@ -136,7 +136,7 @@ void TestLineLayout::canonicalRoundTrip()
     for (const QByteArray &line : lines) {
         if (layout == int(Layout::Fixed))
             QCOMPARE(line.size(), kFixedLineLength);
-        const FieldTexts texts = cut(line, Layout(layout));
+        const FieldViews texts = cut(line, Layout(layout));
         RecordTable table;
         table.open();
         table.append();
@@ -222,7 +222,7 @@ void TestLineLayout::cutShortAndLongLines()
     QCOMPARE(composeRow({{"dv", ""}}, Layout::Fixed).size(), kFixedLineLength - 13); // the as-stored fields are empty
 
     // A fixed line shorter than the layout: the fields past its end are empty or partial.
-    const FieldTexts shortFixed = cut(QByteArray(104, '1'), Layout::Fixed);
+    const FieldViews shortFixed = cut(QByteArray(104, '1'), Layout::Fixed);
     QCOMPARE(shortFixed[6], QByteArray("1"));      // nacion, column 104
     QCOMPARE(shortFixed[7], QByteArray());         // tipo_pago starts at 105
     QCOMPARE(cut(QByteArray(110, '2'), Layout::Fixed)[8], QByteArray("222222").left(4)); // remu_desde 107-112
@@ -231,7 +231,7 @@ void TestLineLayout::cutShortAndLongLines()
     QByteArray twenty;
     for (int n = 1; n <= 20; ++n)
         twenty += (n > 1 ? ";" : "") + QByteArray::number(n);
-    FieldTexts texts = cut(twenty, Layout::Separated);
+    FieldViews texts = cut(twenty, Layout::Separated);
     QCOMPARE(texts[18], QByteArray("19"));
     QCOMPARE(texts[19], QByteArray("20"));
     QCOMPARE(texts[104], QByteArray("20"));
