@@ -310,13 +310,11 @@ void RecordTable::close()
 void RecordTable::append()
 {
     settle();
-    m_rows.push_back(emptyRow());
+    const int row = rowCount();
+    insertRowAt(row);
     m_state = State::Insert;
     m_modified = false;
     m_eof = false;
-    const int row = rowCount() - 1;
-    if (!isDisplaySuspended())
-        Q_EMIT rowInserted(row);
     setCurrent(row);
 }
 
@@ -324,12 +322,10 @@ void RecordTable::insert()
 {
     settle();
     const int row = m_current < 0 ? 0 : m_current;
-    m_rows.insert(m_rows.begin() + row, emptyRow());
+    insertRowAt(row);
     m_state = State::Insert;
     m_modified = false;
     m_eof = false;
-    if (!isDisplaySuspended())
-        Q_EMIT rowInserted(row);
     setCurrent(row);
 }
 
@@ -363,11 +359,9 @@ void RecordTable::cancel()
 {
     if (m_state == State::Insert) {
         const int row = m_current;
-        m_rows.erase(m_rows.begin() + row);
         m_state = State::Browse;
         m_modified = false;
-        if (!isDisplaySuspended())
-            Q_EMIT rowRemoved(row);
+        eraseRowAt(row);
         setCurrent(m_rows.empty() ? -1 : std::min(row, rowCount() - 1));
     } else if (m_state == State::Edit) {
         m_rows[std::size_t(m_current)] = m_backup;
@@ -389,10 +383,8 @@ void RecordTable::deleteRow()
         throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     settle();
     const int row = m_current;
-    m_rows.erase(m_rows.begin() + row);
+    eraseRowAt(row);
     ++m_revision;
-    if (!isDisplaySuspended())
-        Q_EMIT rowRemoved(row);
     m_eof = m_rows.empty();
     setCurrent(m_rows.empty() ? -1 : std::min(row, rowCount() - 1));
 }
@@ -534,6 +526,24 @@ void RecordTable::setCurrent(int row)
     m_current = row;
     if (!isDisplaySuspended())
         Q_EMIT currentRowChanged(row);
+}
+
+void RecordTable::insertRowAt(int row)
+{
+    if (!isDisplaySuspended())
+        Q_EMIT rowAboutToBeInserted(row);
+    m_rows.insert(m_rows.begin() + row, emptyRow());
+    if (!isDisplaySuspended())
+        Q_EMIT rowInserted(row);
+}
+
+void RecordTable::eraseRowAt(int row)
+{
+    if (!isDisplaySuspended())
+        Q_EMIT rowAboutToBeRemoved(row);
+    m_rows.erase(m_rows.begin() + row);
+    if (!isDisplaySuspended())
+        Q_EMIT rowRemoved(row);
 }
 
 void RecordTable::fieldWritten(int position)

@@ -114,8 +114,12 @@ public:
     bool isDisplaySuspended() const { return m_suspended > 0; }
 
 Q_SIGNALS:
+    // Insertions and removals are announced before they happen and signalled after, as a Qt model
+    // needs them.
     void tableReset();
+    void rowAboutToBeInserted(int row);
     void rowInserted(int row);
+    void rowAboutToBeRemoved(int row);
     void rowRemoved(int row);
     void rowChanged(int row);
     void currentRowChanged(int row);
@@ -129,6 +133,8 @@ private:
     void settle(); // posts or cancels a pending row before the cursor moves
     void setCurrent(int row);
     void fieldWritten(int position);
+    void insertRowAt(int row);
+    void eraseRowAt(int row);
 
     std::vector<QByteArray> m_rows;
     QByteArray m_backup; // the current row before edit

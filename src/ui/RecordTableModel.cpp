@@ -26,7 +26,9 @@ RecordTableModel::RecordTableModel(RecordTable &table, QObject *parent)
     m_rows = m_table.isOpen() ? m_table.rowCount() : 0;
     m_markerRow = m_table.currentRow();
     connect(&m_table, &RecordTable::tableReset, this, &RecordTableModel::onTableReset);
+    connect(&m_table, &RecordTable::rowAboutToBeInserted, this, &RecordTableModel::onRowAboutToBeInserted);
     connect(&m_table, &RecordTable::rowInserted, this, &RecordTableModel::onRowInserted);
+    connect(&m_table, &RecordTable::rowAboutToBeRemoved, this, &RecordTableModel::onRowAboutToBeRemoved);
     connect(&m_table, &RecordTable::rowRemoved, this, &RecordTableModel::onRowRemoved);
     connect(&m_table, &RecordTable::rowChanged, this, &RecordTableModel::onRowChanged);
     connect(&m_table, &RecordTable::currentRowChanged, this, &RecordTableModel::onCurrentRowChanged);
@@ -45,15 +47,13 @@ int RecordTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant RecordTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows || index.column() >= RecordTable::fieldCount())
+    if (!index.isValid() || index.row() >= m_rows || index.row() >= m_table.rowCount() ||
+        index.column() >= RecordTable::fieldCount())
         return {};
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: {
-        const int row = tableRow(index.row());
-        if (row < 0)
-            return QString();
-        return cp1252::toUnicode(m_table.textAt(row, index.column()));
+        return cp1252::toUnicode(m_table.textAt(index.row(), index.column()));
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
@@ -84,8 +84,7 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     switch (role) {
     case Qt::DisplayRole: {
-        const int row = tableRow(section);
-        if (row < 0 || row != m_table.currentRow())
+        if (section != m_table.currentRow())
             return QString();
         switch (m_table.state()) {
         case RecordTable::State::Browse:
@@ -157,26 +156,31 @@ void RecordTableModel::onTableReset()
     beginResetModel();
     m_rows = m_table.isOpen() ? m_table.rowCount() : 0;
     m_markerRow = m_table.currentRow();
-    m_shift = {};
     endResetModel();
 }
 
-void RecordTableModel::onRowInserted(int row)
+void RecordTableModel::onRowAboutToBeInserted(int row)
 {
     Following following(m_following);
-    m_shift = {row, +1};
     beginInsertRows(QModelIndex(), row, row);
-    m_shift = {};
+}
+
+void RecordTableModel::onRowInserted()
+{
+    Following following(m_following);
     ++m_rows;
     endInsertRows();
 }
 
-void RecordTableModel::onRowRemoved(int row)
+void RecordTableModel::onRowAboutToBeRemoved(int row)
 {
     Following following(m_following);
-    m_shift = {row, -1};
     beginRemoveRows(QModelIndex(), row, row);
-    m_shift = {};
+}
+
+void RecordTableModel::onRowRemoved()
+{
+    Following following(m_following);
     --m_rows;
     if (m_markerRow >= m_rows)
         m_markerRow = -1;
@@ -202,17 +206,6 @@ void RecordTableModel::onCurrentRowChanged(int row)
         markerChanged(previous);
     if (row >= 0 && row < m_rows)
         markerChanged(row);
-}
-
-int RecordTableModel::tableRow(int modelRow) const
-{
-    int row = modelRow;
-    if (m_shift.row >= 0 && modelRow >= m_shift.row) {
-        if (m_shift.delta < 0 && modelRow == m_shift.row)
-            return -1; // the removed row
-        row = modelRow + (m_shift.delta > 0 ? 1 : -1);
-    }
-    return row >= 0 && row < m_table.rowCount() ? row : -1;
 }
 
 void RecordTableModel::markerChanged(int row)

@@ -46,13 +46,13 @@ Q_SIGNALS:
 
 private:
     void onTableReset();
-    void onRowInserted(int row);
-    void onRowRemoved(int row);
+    void onRowAboutToBeInserted(int row);
+    void onRowInserted();
+    void onRowAboutToBeRemoved(int row);
+    void onRowRemoved();
     void onRowChanged(int row);
     void onCurrentRowChanged(int row);
 
-    // The table row that a model row shows; -1 for none.
-    int tableRow(int modelRow) const;
     void markerChanged(int row);
 
     RecordTable &m_table;
@@ -61,11 +61,4 @@ private:
     bool m_refused = false;
     int m_following = 0;
 
-    // The table signals a row insertion or removal after it happened, while Qt's protocol asks
-    // for the rows as they were until the "about to" signal is over; during it the rows are shown
-    // through this shift.
-    struct Shift {
-        int row = -1;  // -1: none
-        int delta = 0; // +1: a row inserted at `row`, -1: the row at `row` removed
-    } m_shift;
 };
