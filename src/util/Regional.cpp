@@ -224,9 +224,17 @@ QString shortDateFormat()
         qsizetype run = 1;
         while (i + run < format.size() && format[i + run] == c)
             ++run;
-        if (c == QLatin1Char('d') && run <= 2)
+        // Month names and weekdays have no place in a masked date: months become digits and
+        // weekdays are left out with the separator after them.
+        if (c == QLatin1Char('d') && run > 2) {
+            i += run;
+            while (i < format.size() && !format[i].isLetter())
+                ++i;
+            continue;
+        }
+        if (c == QLatin1Char('d'))
             result += QStringLiteral("dd");
-        else if (c == QLatin1Char('M') && run <= 2)
+        else if (c == QLatin1Char('M'))
             result += QStringLiteral("MM");
         else if (c == QLatin1Char('y'))
             result += QStringLiteral("yyyy");
