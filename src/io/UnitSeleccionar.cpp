@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -36,11 +37,11 @@ QFont dialogFont()
 }
 
 QPushButton *makeButton(QWidget *panel, const char *name, const QString &caption,
-                        QStyle::StandardPixmap glyph, int left)
+                        QStyle::StandardPixmap glyph, int left, int top)
 {
     auto *button = new QPushButton(panel->style()->standardIcon(glyph), caption, panel);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
+    button->setGeometry(QRect(QPoint(left, top), buttonSize));
     button->setAutoDefault(false); // no window of the program has a default button
     return button;
 }
@@ -68,18 +69,21 @@ void TFrmSeleccionar::buildControls()
         QStringLiteral("Seleccione el Formato del Archivo"),
         {QStringLiteral("105 Campos por Posición"), QStringLiteral("105 Campos por Separador")}, 1, panel);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(0, 0, clientSize.width(), radioGroupHeight);
+    // The design's sizes, grown where this platform's fonts and frames need more room.
+    const int groupHeight = std::max(radioGroupHeight, RadioGroup1->sizeHint().height());
+    RadioGroup1->setGeometry(0, 0, clientSize.width(), groupHeight);
     RadioGroup1->setItemIndex(0);
+    const int top = buttonTop + groupHeight - radioGroupHeight;
 
-    BitBtn1 = makeButton(panel, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton, acceptLeft);
-    BitBtn2 =
-        makeButton(panel, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton, closeLeft);
+    BitBtn1 = makeButton(panel, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton, acceptLeft, top);
+    BitBtn2 = makeButton(panel, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton, closeLeft,
+                         top);
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmSeleccionar::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFrmSeleccionar::BitBtn2Click);
 
     setTabOrder(RadioGroup1, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
-    setFixedSize(clientSize);
+    setFixedSize(clientSize.width(), clientSize.height() + groupHeight - radioGroupHeight);
 }
 
 linelayout::Layout TFrmSeleccionar::layout() const
