@@ -1,6 +1,5 @@
 #include "ui/UnitDespTarvinel.h"
 
-#include "app/HelpFile.h"
 #include "app/WebAddresses.h"
 #include "io/DeclarationWriter.h"
 #include "platform/Boxes.h"
@@ -141,11 +140,10 @@ void TFrmTarvinel::buildControls()
     connect(modificar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton6Click);
     connect(eliminar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton7Click);
     connect(codigos, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton2Click);
-    connect(ayuda, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton8Click);
     connect(cerrar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton4Click);
 
-    // Their windows come later; until then the buttons are there but cannot be pressed.
-    for (QToolButton *later : {excel, masiva, contratos, acerca})
+    // Their windows and the help file come later; until then the buttons cannot be pressed.
+    for (QToolButton *later : {excel, masiva, contratos, ayuda, acerca})
         later->setEnabled(false);
 
     m_model = new RecordTableModel(m_table, this);
@@ -290,11 +288,6 @@ void TFrmTarvinel::SpeedButton2Click()
 {
     // Always at the same place on the screen, wherever the window or the button is.
     PopupMenu2->popup(QPoint(400, 70));
-}
-
-void TFrmTarvinel::SpeedButton8Click()
-{
-    platform::current().showHelpContents(helpfile::path());
 }
 
 void TFrmTarvinel::SpeedButton4Click()

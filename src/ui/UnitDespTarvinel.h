@@ -44,7 +44,6 @@ private:
     void SpeedButton6Click();  // "&Modificar"
     void SpeedButton7Click();  // "&Eliminar"
     void SpeedButton2Click();  // "C&ódigos"
-    void SpeedButton8Click();  // help
     void SpeedButton4Click();  // close
     void DBGrid1DblClick();
     void DBGrid1ContextMenu(const QPoint &pos);

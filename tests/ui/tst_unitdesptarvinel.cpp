@@ -153,7 +153,7 @@ void TestUnitDespTarvinel::buttonBar_data()
     row("SpeedButton1", "Crear &Arch.", "Crear archivo de texto para Tarvinel", true);
     row("SpeedButton3", "&Tarvinel", "Entra a la Página de Tarvinel", true);
     row("SpeedButton5", "E&xcel", "Envia archivo a Excel", false);
-    row("SpeedButton6", "&Modificar", "Modificar datos de un empleado", false);
+    row("SpeedButton6", "&Modificar", "Modificar datos de un empleado", true);
     row("SpeedButton7", "&Eliminar", "Eliminar línea", true);
     row("SpeedButton2", "C&ódigos", "Modifica códigos de Tarvinel", true);
     row("SpeedButton9", "Masi&va", "Modificación masiva", false);
@@ -190,8 +190,7 @@ void TestUnitDespTarvinel::buttonBar()
     QCOMPARE(button->toolTip(), hint);
     QVERIFY(button->autoRaise());
     QVERIFY(!button->icon().isNull());
-    if (working)
-        QVERIFY(button->isEnabled());
+    QCOMPARE(button->isEnabled(), working);
 }
 
 void TestUnitDespTarvinel::acceleratorPressesButton()
