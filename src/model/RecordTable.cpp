@@ -362,6 +362,7 @@ void RecordTable::cancel()
         m_state = State::Browse;
         m_modified = false;
         eraseRowAt(row);
+        m_eof = m_rows.empty();
         setCurrent(m_rows.empty() ? -1 : std::min(row, rowCount() - 1));
     } else if (m_state == State::Edit) {
         m_rows[std::size_t(m_current)] = m_backup;

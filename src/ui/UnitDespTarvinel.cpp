@@ -311,9 +311,13 @@ void TFrmTarvinel::Agregar1Click()
         return;
     ModoAgregar = true;
     auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, ModoAgregar, this);
-    platform::current().showModal(*editor);
+    const bool added = platform::current().showModal(*editor) == QDialog::Accepted;
+    const int newLine = m_table.currentRow();
     ModoAgregar = false;
     RenumerarLineas();
+    // The user goes on with the line just added, not with the last one the numbering reached.
+    if (added)
+        m_table.moveTo(newLine);
 }
 
 void TFrmTarvinel::RenumerarLineas()

@@ -71,18 +71,18 @@ void PageControl::setTabHighlighted(int index, bool on)
 
 int PageControl::tabRowCount() const
 {
-    return geometry().rows;
+    return tabGeometry().rows;
 }
 
 QRect PageControl::tabRect(int index) const
 {
-    const Geometry &g = geometry();
+    const Geometry &g = tabGeometry();
     return index >= 0 && index < g.tabs.size() ? g.tabs[index] : QRect();
 }
 
 int PageControl::tabAt(const QPoint &point) const
 {
-    const Geometry &g = geometry();
+    const Geometry &g = tabGeometry();
     for (int i = 0; i < g.tabs.size(); ++i) {
         if (g.tabs[i].contains(point))
             return i;
@@ -90,7 +90,7 @@ int PageControl::tabAt(const QPoint &point) const
     return -1;
 }
 
-const PageControl::Geometry &PageControl::geometry() const
+const PageControl::Geometry &PageControl::tabGeometry() const
 {
     if (m_geometry.width != width())
         m_geometry = computeGeometry(width());
@@ -220,7 +220,7 @@ void PageControl::step(int delta)
 
 void PageControl::paintEvent(QPaintEvent *)
 {
-    geometry();
+    tabGeometry();
     QPainter painter(this);
     QStyle *s = style();
 

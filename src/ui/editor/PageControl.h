@@ -74,7 +74,7 @@ private:
     int tabHeight() const;
     Geometry computeGeometry(int width) const;
     // The geometry at the present width; a hidden control gets no resize events to keep it fresh.
-    const Geometry &geometry() const;
+    const Geometry &tabGeometry() const;
     int frameWidth() const;
     void relayout();
     void step(int delta);

@@ -1,3 +1,4 @@
+#include "app/JDGMessage.h"
 #include "model/RecordTable.h"
 #include "ui/editor/PageControl.h"
 #include "ui/editor/UnitDatosTarvinel.h"
@@ -1212,6 +1213,7 @@ void TestDatosTarvinel::tabOrder()
 void TestDatosTarvinel::enterMovesOn()
 {
     // The editor's controls take part in the program-wide Enter convention.
+    JDGMessage::install();
     const auto editor = open(true);
     for (QWidget *w : editor->findChildren<QWidget *>()) {
         const bool entry =
@@ -1219,6 +1221,19 @@ void TestDatosTarvinel::enterMovesOn()
         if (entry && !qobject_cast<QComboBox *>(w->parentWidget()))
             QVERIFY2(w->property("enterActsAsTab").toBool(), qPrintable(w->objectName()));
     }
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    editor->CBxTipoPago->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(focusIsOn(editor.get(), editor->EdPerDesde));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QVERIFY(focusIsOn(editor.get(), editor->EdPerHasta));
+    // Enter on the last control of the tab goes on to the buttons, and presses none of them.
+    editor->RGSubsiTrabajador->button(1)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), editor->BitBtn1);
+    QVERIFY(editor->isVisible());
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void TestDatosTarvinel::nothingClipped_data()
