@@ -9,6 +9,7 @@
 #include "util/ProgramInfo.h"
 
 #include "io/UnitSeleccionar.h"
+#include "ui/widgets/WindowFont.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -32,18 +33,6 @@ constexpr QRect bevelRect(40, 88, 457, 177);
 constexpr QSize logoSize(141, 42);
 constexpr int labelMargin = 8; // inside the bevel
 constexpr int labelGap = 5;
-
-// The standard dialog font: 8-point sans serif, the families tried in order of likeness.
-QFont dialogFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Tahoma"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
-}
 
 QString instructionText(int label)
 {
@@ -115,7 +104,7 @@ TFrmPrincipal::TFrmPrincipal(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FrmPrincipal"));
     setWindowTitle(QStringLiteral("Texmendo"));
-    setFont(dialogFont());
+    setFont(windowFont());
     buildControls();
     FormCreate();
 }

@@ -226,18 +226,6 @@ void storeField(FieldRef field, Rule rule, QByteArrayView text)
     }
 }
 
-// Keeps a grid over the table from following the load row by row.
-class SuspendedDisplay {
-public:
-    explicit SuspendedDisplay(RecordTable &table) : m_table(table) { m_table.suspendDisplay(); }
-    ~SuspendedDisplay() { m_table.resumeDisplay(); }
-    SuspendedDisplay(const SuspendedDisplay &) = delete;
-    SuspendedDisplay &operator=(const SuspendedDisplay &) = delete;
-
-private:
-    RecordTable &m_table;
-};
-
 void storeRow(QByteArrayView line, linelayout::Layout layout, qint32 number, RecordTable &table)
 {
     table.append();

@@ -16,17 +16,6 @@ namespace {
 // Lines are gathered and written in blocks of about this size.
 constexpr qsizetype kBlockSize = 1 << 16;
 
-class SuspendedDisplay {
-public:
-    explicit SuspendedDisplay(RecordTable &table) : m_table(table) { m_table.suspendDisplay(); }
-    ~SuspendedDisplay() { m_table.resumeDisplay(); }
-    SuspendedDisplay(const SuspendedDisplay &) = delete;
-    SuspendedDisplay &operator=(const SuspendedDisplay &) = delete;
-
-private:
-    RecordTable &m_table;
-};
-
 [[noreturn]] void fail(int cause)
 {
     throw AppError(ioerror::message(cause != 0 ? cause : EIO));

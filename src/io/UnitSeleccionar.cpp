@@ -6,6 +6,7 @@
 #include "ui/UnitDespTarvinel.h"
 #include "ui/widgets/RadioGroup.h"
 #include "util/AppError.h"
+#include "ui/widgets/WindowFont.h"
 
 #include <QPushButton>
 #include <QStyle>
@@ -25,17 +26,6 @@ constexpr int buttonTop = 80;
 constexpr int acceptLeft = 32;
 constexpr int closeLeft = 136;
 
-QFont dialogFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Tahoma"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
-}
-
 QPushButton *makeButton(QWidget *panel, const char *name, const QString &caption,
                         QStyle::StandardPixmap glyph, int left, int top)
 {
@@ -53,7 +43,7 @@ TFrmSeleccionar::TFrmSeleccionar(QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmSeleccionar"));
     setWindowTitle(QStringLiteral("Seleccionar Formato"));
-    setFont(dialogFont());
+    setFont(windowFont());
     buildControls();
 }
 

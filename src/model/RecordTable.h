@@ -146,3 +146,16 @@ private:
     quint64 m_revision = 0;
     int m_suspended = 0;
 };
+
+// Suspends a table's display for as long as it lives: a walk or a load repaints nothing until it is
+// over, and the grid resets once.
+class SuspendedDisplay {
+public:
+    explicit SuspendedDisplay(RecordTable &table) : m_table(table) { m_table.suspendDisplay(); }
+    ~SuspendedDisplay() { m_table.resumeDisplay(); }
+    SuspendedDisplay(const SuspendedDisplay &) = delete;
+    SuspendedDisplay &operator=(const SuspendedDisplay &) = delete;
+
+private:
+    RecordTable &m_table;
+};

@@ -11,6 +11,7 @@
 #include "ui/RecordTableModel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
 #include "util/AppError.h"
+#include "ui/widgets/WindowFont.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -31,19 +32,6 @@ namespace {
 constexpr int kPanelHeight = 49;
 constexpr int kButtonHeight = 45;
 
-// The grid's and window's font: 8-point sans serif, the families tried in order of likeness; the
-// grid's column widths are measured for it.
-QFont listingFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Tahoma"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
-}
-
 // The save dialog's first folder, set again on every use.
 QString textFileFolder()
 {
@@ -54,18 +42,6 @@ QString textFileFolder()
 #endif
 }
 
-// Moving the cursor over every line repaints nothing until the walk is over.
-class SuspendedDisplay {
-public:
-    explicit SuspendedDisplay(RecordTable &table) : m_table(table) { m_table.suspendDisplay(); }
-    ~SuspendedDisplay() { m_table.resumeDisplay(); }
-    SuspendedDisplay(const SuspendedDisplay &) = delete;
-    SuspendedDisplay &operator=(const SuspendedDisplay &) = delete;
-
-private:
-    RecordTable &m_table;
-};
-
 } // namespace
 
 TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
@@ -74,7 +50,7 @@ TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmTarvinel"));
     setWindowTitle(QStringLiteral("Listado para Tarvinel"));
-    setFont(listingFont());
+    setFont(windowFont());
     buildControls();
     // Where no window manager maximises, the window still covers the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -13,6 +13,7 @@
 #include "util/AppError.h"
 #include "util/Cp1252.h"
 #include "util/TextUtils.h"
+#include "ui/widgets/WindowFont.h"
 
 #include <QAbstractItemView>
 #include <QFont>
@@ -269,18 +270,6 @@ double numberOf(const FieldRef &field)
     }
 }
 
-// The font of the listing window beneath: 8-point sans serif, the families tried in order of likeness.
-QFont editorFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Tahoma"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
-}
-
 } // namespace
 
 TFrmDatosTarvinel::TFrmDatosTarvinel(RecordTable &table, bool addMode, QWidget *parent, QDate today)
@@ -289,7 +278,7 @@ TFrmDatosTarvinel::TFrmDatosTarvinel(RecordTable &table, bool addMode, QWidget *
     setWindowTitle(QStringLiteral("Modificar Datos"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // Before any control is made: their widths are measured in it.
-    setFont(editorFont());
+    setFont(windowFont());
 
     PageControl1 = named(new PageControl(this), "PageControl1");
     PageControl1->addPage(buildTrabajador(), QString::fromUtf16(kTabTitles[TabTrabajador]));
