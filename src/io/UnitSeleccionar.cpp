@@ -59,7 +59,7 @@ void TFrmSeleccionar::buildControls()
         QStringLiteral("Seleccione el Formato del Archivo"),
         {QStringLiteral("105 Campos por Posición"), QStringLiteral("105 Campos por Separador")}, 1, panel);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    // The design's sizes, grown where this platform's fonts and frames need more room.
+    // The sizes above, grown where this platform's fonts and frames need more room.
     const int groupHeight = std::max(radioGroupHeight, RadioGroup1->sizeHint().height());
     RadioGroup1->setGeometry(0, 0, clientSize.width(), groupHeight);
     RadioGroup1->setItemIndex(0);
