@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "NumberedRows.h"
+
 namespace {
 
 const int kRut = 1;
@@ -21,14 +23,7 @@ const int kNombres = 5;
 
 void fill(RecordTable &table, int n)
 {
-    table.open();
-    for (int i = 1; i <= n; ++i) {
-        table.append();
-        table.field(catalogue::kLinea).setInteger(i);
-        table.field(kApePat).setText("L" + QByteArray::number(i));
-        table.field(kRut).setInteger(i * 1000);
-        table.post();
-    }
+    fillNumberedRows(table, n);
 }
 
 // Types `text` key by key into `widget`. QTest::keyClicks takes ASCII only; "ñ" and "ß" are keys of

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "NumberedRows.h"
+
 namespace {
 
 const int kRut = 1;
@@ -15,17 +17,9 @@ const int kApePat = 3;
 const int kNacion = 7;
 const int kTipoPago = 8;
 
-// A table of `n` stored rows: `Linea` 1..n, `ape_pat` "L1".."Ln", `rut` 1000, 2000 ...
 void fill(RecordTable &table, int n)
 {
-    table.open();
-    for (int i = 1; i <= n; ++i) {
-        table.append();
-        table.field(catalogue::kLinea).setInteger(i);
-        table.field(kApePat).setText("L" + QByteArray::number(i));
-        table.field(kRut).setInteger(i * 1000);
-        table.post();
-    }
+    fillNumberedRows(table, n);
 }
 
 // What the model shows in a column, row by row.

@@ -20,6 +20,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "NumberedRows.h"
 #include <QToolButton>
 
 using platform::Answer;
@@ -40,14 +42,7 @@ struct Listing {
     {
         RecordTable &table = window.RxMem();
         table.suspendDisplay();
-        table.open();
-        for (int i = 1; i <= rows; ++i) {
-            table.append();
-            table.field(catalogue::kLinea).setInteger(i);
-            table.field(kApePat).setText("L" + QByteArray::number(i));
-            table.field(kRut).setInteger(i * 1000);
-            table.post();
-        }
+        fillNumberedRows(table, rows);
         table.resumeDisplay();
         window.show();
     }
