@@ -40,7 +40,7 @@ double cpuSeconds()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // A step's wall and processor time.
@@ -92,10 +92,10 @@ linelayout::FieldTexts generatedTexts(int i)
             switch (fixed.rule) {
             case FixedRule::ZeroPadded:
                 text = QByteArray::number((i + n)
-                    % (def.size >= 4        ? 10000
-                            : def.size == 1 ? 10
-                            : def.size == 2 ? 100
-                                            : 1000));
+                                          % (def.size >= 4   ? 10000
+                                             : def.size == 1 ? 10
+                                             : def.size == 2 ? 100
+                                                             : 1000));
                 break;
             case FixedRule::AsStored:
                 text = QByteArray(def.size, char('0' + (i + n) % 10));
@@ -121,7 +121,7 @@ void report(const char *step, const StepTimer &timer, int count, const char *uni
     const double peak = peakMiB();
     const double seconds = timer.wall();
     std::printf("%-20s %6d %-5s %6.3f s (cpu %6.3f s) %8.0f %s/s  peak %6.1f MiB", step, count, unit, seconds,
-        timer.cpu(), count / seconds, unit, peak);
+                timer.cpu(), count / seconds, unit, peak);
     if (fileMiB > 0)
         std::printf(" = %.2f x the file (%.1f MiB)", peak / fileMiB, fileMiB);
     std::printf("\n");

@@ -1,12 +1,11 @@
 #include "app/UnitPrincipal.h"
 
-#include "app/HelpFile.h"
 #include "app/JDGMessage.h"
 #include "app/LinkLabel.h"
 #include "app/Pictures.h"
-#include "app/WebAddresses.h"
 #include "platform/Platform.h"
 #include "util/ProgramInfo.h"
+#include "util/WebAddresses.h"
 
 #include "io/UnitSeleccionar.h"
 #include "ui/widgets/WindowFont.h"
@@ -112,7 +111,6 @@ TFrmPrincipal::TFrmPrincipal(QWidget *parent) : QWidget(parent)
 void TFrmPrincipal::FormCreate()
 {
     JDGMessage::install();
-    helpfile::setPath(programinfo::programFolder() + QStringLiteral("AYUDA.HLP"));
     setWindowTitle(QStringLiteral("Texmendo Versión: ") + programinfo::versionText());
 }
 

@@ -1,7 +1,5 @@
 #include "codes/CodeSections.h"
 
-#include "util/ProgramInfo.h"
-
 #include <array>
 
 namespace codesections {
@@ -63,8 +61,3 @@ const CodeSection *find(QByteArrayView name)
 }
 
 } // namespace codesections
-
-QString codeTableFilePath()
-{
-    return programinfo::programFolder() + QStringLiteral("Tarvinel.cfg");
-}

@@ -43,6 +43,3 @@ QStringView caption(CodeTable table);
 const CodeSection *find(QByteArrayView name);
 
 } // namespace codesections
-
-// The code-table file: Tarvinel.cfg in the program's folder.
-QString codeTableFilePath();

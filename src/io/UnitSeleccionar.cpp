@@ -5,8 +5,8 @@
 #include "platform/Platform.h"
 #include "ui/UnitDespTarvinel.h"
 #include "ui/widgets/RadioGroup.h"
-#include "util/AppError.h"
 #include "ui/widgets/WindowFont.h"
+#include "util/AppError.h"
 
 #include <QPushButton>
 #include <QStyle>
@@ -65,9 +65,10 @@ void TFrmSeleccionar::buildControls()
     RadioGroup1->setItemIndex(0);
     const int top = buttonTop + groupHeight - radioGroupHeight;
 
-    BitBtn1 = makeButton(panel, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton, acceptLeft, top);
-    BitBtn2 = makeButton(panel, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton, closeLeft,
-                         top);
+    BitBtn1 =
+        makeButton(panel, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton, acceptLeft, top);
+    BitBtn2 =
+        makeButton(panel, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton, closeLeft, top);
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmSeleccionar::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFrmSeleccionar::BitBtn2Click);
 

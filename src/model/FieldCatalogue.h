@@ -8,11 +8,11 @@
 enum class FieldKind { Text, Floating, Integer };
 
 struct FieldDef {
-    const char *name;       // catalogue spelling; look-ups ignore case
+    const char *name; // catalogue spelling; look-ups ignore case
     FieldKind kind;
-    int size;               // characters of a text field; 0 for numbers
+    int size;                // characters of a text field; 0 for numbers
     const char16_t *caption; // grid caption, e.g. "[1] Rut"
-    int gridWidth;          // pixels at 96 dpi; 0 when the grid picks the width
+    int gridWidth;           // pixels at 96 dpi; 0 when the grid picks the width
     bool alignRight;
     bool captionCentred;
 };

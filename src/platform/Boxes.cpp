@@ -11,8 +11,8 @@ void note(QWidget *parent, const QString &text)
 
 bool question(QWidget *parent, const QString &text)
 {
-    const platform::MessageRequest request{QStringLiteral("Atención"), text, platform::Icon::Question,
-                                           true, platform::Answer::Cancel};
+    const platform::MessageRequest request{QStringLiteral("Atención"), text, platform::Icon::Question, true,
+                                           platform::Answer::Cancel};
     return platform::current().message(parent, request) == platform::Answer::Ok;
 }
 

@@ -47,8 +47,8 @@ int RecordTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant RecordTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows || index.row() >= m_table.rowCount() ||
-        index.column() >= RecordTable::fieldCount())
+    if (!index.isValid() || index.row() >= m_rows || index.row() >= m_table.rowCount()
+        || index.column() >= RecordTable::fieldCount())
         return {};
     switch (role) {
     case Qt::DisplayRole:
@@ -57,8 +57,8 @@ QVariant RecordTableModel::data(const QModelIndex &index, int role) const
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
-            Qt::Alignment((catalogue::field(index.column()).alignRight ? Qt::AlignRight : Qt::AlignLeft) |
-                          Qt::AlignVCenter));
+            Qt::Alignment((catalogue::field(index.column()).alignRight ? Qt::AlignRight : Qt::AlignLeft)
+                          | Qt::AlignVCenter));
     default:
         return {};
     }
@@ -113,8 +113,8 @@ Qt::ItemFlags RecordTableModel::flags(const QModelIndex &index) const
 bool RecordTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     m_refused = false;
-    if (role != Qt::EditRole || !index.isValid() || index.row() >= m_rows ||
-        index.row() >= m_table.rowCount())
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= m_rows
+        || index.row() >= m_table.rowCount())
         return false;
     const int row = index.row();
     const int column = index.column();

@@ -60,5 +60,4 @@ private:
     int m_markerRow = -1;
     bool m_refused = false;
     int m_following = 0;
-
 };

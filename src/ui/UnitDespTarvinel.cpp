@@ -1,6 +1,5 @@
 #include "ui/UnitDespTarvinel.h"
 
-#include "app/WebAddresses.h"
 #include "io/DeclarationWriter.h"
 #include "platform/Boxes.h"
 #include "platform/Platform.h"
@@ -10,8 +9,9 @@
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
-#include "util/AppError.h"
 #include "ui/widgets/WindowFont.h"
+#include "util/AppError.h"
+#include "util/WebAddresses.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -25,7 +25,6 @@
 #include <QVBoxLayout>
 
 #include <memory>
-
 
 namespace {
 
@@ -207,9 +206,9 @@ void TFrmTarvinel::reject()
     // A value still in a cell editor counts as a change, and one the field refuses keeps the window.
     if (!DBGrid1->finishEditing())
         return;
-    if (hasUnsavedChanges() &&
-        !boxes::question(this, QStringLiteral("Hay cambios que no se han grabado en un archivo. "
-                                              "¿Desea cerrar sin grabarlos?")))
+    if (hasUnsavedChanges()
+        && !boxes::question(this, QStringLiteral("Hay cambios que no se han grabado en un archivo. "
+                                                 "¿Desea cerrar sin grabarlos?")))
         return;
     m_table.close();
     QDialog::reject();

@@ -39,12 +39,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void SpeedButton1Click();  // "Crear &Arch."
-    void SpeedButton3Click();  // "&Tarvinel"
-    void SpeedButton6Click();  // "&Modificar"
-    void SpeedButton7Click();  // "&Eliminar"
-    void SpeedButton2Click();  // "C&ódigos"
-    void SpeedButton4Click();  // close
+    void SpeedButton1Click(); // "Crear &Arch."
+    void SpeedButton3Click(); // "&Tarvinel"
+    void SpeedButton6Click(); // "&Modificar"
+    void SpeedButton7Click(); // "&Eliminar"
+    void SpeedButton2Click(); // "C&ódigos"
+    void SpeedButton4Click(); // close
     void DBGrid1DblClick();
     void DBGrid1ContextMenu(const QPoint &pos);
     void Agregar1Click();

@@ -36,4 +36,14 @@ void setProgramFolder(const QString &folder)
     folderOverride() = folder;
 }
 
+QString codeTableFilePath()
+{
+    return programFolder() + QStringLiteral("Tarvinel.cfg");
+}
+
+QString helpFilePath()
+{
+    return programFolder() + QStringLiteral("AYUDA.HLP");
+}
+
 } // namespace programinfo

@@ -12,5 +12,9 @@ QString versionText();
 QString programFolder();
 // Tests point the program at a folder of their own.
 void setProgramFolder(const QString &folder);
+// The code-table file Tarvinel.cfg in the program folder.
+QString codeTableFilePath();
+// The help file AYUDA.HLP in the program folder; it need not exist: only a help request notices.
+QString helpFilePath();
 
 } // namespace programinfo

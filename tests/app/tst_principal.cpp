@@ -1,13 +1,12 @@
-#include "app/HelpFile.h"
+#include "ScriptedPlatform.h"
 #include "app/JDGMessage.h"
 #include "app/UnitPrincipal.h"
-#include "app/WebAddresses.h"
-#include "ScriptedPlatform.h"
 #include "util/ProgramInfo.h"
+#include "util/WebAddresses.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QDialog>
+#include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -30,8 +29,7 @@ public:
     }
 };
 
-template<typename T>
-T *control(QWidget &window, const char *name)
+template <typename T> T *control(QWidget &window, const char *name)
 {
     T *found = window.findChild<T *>(QLatin1String(name));
     if (!found)
@@ -84,10 +82,8 @@ void TstPrincipal::captionWhenFirstShown()
 
 void TstPrincipal::startUpSetsHelpFileAndFilter()
 {
-    helpfile::setPath(QString());
     TFrmPrincipal window;
-    QCOMPARE(helpfile::path(), programinfo::programFolder() + QStringLiteral("AYUDA.HLP"));
-    QVERIFY(helpfile::path().startsWith(m_folder.path() + QLatin1Char('/')));
+    QCOMPARE(programinfo::helpFilePath(), m_folder.path() + QStringLiteral("/AYUDA.HLP"));
     QVERIFY(JDGMessage::isInstalled());
 }
 

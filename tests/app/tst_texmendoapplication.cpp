@@ -1,5 +1,5 @@
-#include "app/TexmendoApplication.h"
 #include "ScriptedPlatform.h"
+#include "app/TexmendoApplication.h"
 #include "util/AppError.h"
 #include "util/ProgramInfo.h"
 

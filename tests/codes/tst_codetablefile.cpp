@@ -199,7 +199,7 @@ void TestCodeTableFile::withSectionReplaced_data()
         "[C] x",          // would read back as a section
         " ;05 y",         // would read back as a comment
         "04 \xD1",
-        "04 \xF1",        // the one before but for case
+        "04 \xF1", // the one before but for case
     };
     QTest::addRow("entries as read back")
         << QByteArray() << QByteArray("A") << messy
@@ -227,8 +227,8 @@ void TestCodeTableFile::largeSectionReadWhole()
     const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
     Keys entries;
     for (int i = 0; i < 3000; ++i)
-        entries.append(QByteArray::number(i).rightJustified(4, '0') + " Instituci\xF3n n\xBA " +
-                       QByteArray::number(i));
+        entries.append(QByteArray::number(i).rightJustified(4, '0') + " Instituci\xF3n n\xBA "
+                       + QByteArray::number(i));
     qsizetype characters = 0;
     for (const QByteArray &e : entries)
         characters += e.size() + 1;

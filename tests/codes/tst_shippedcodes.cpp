@@ -147,7 +147,7 @@ void TestShippedCodes::fileIsCp1252WithCrLf()
 void TestShippedCodes::filePath()
 {
     programinfo::setProgramFolder(QStringLiteral("/opt/texmendo"));
-    QCOMPARE(codeTableFilePath(), QStringLiteral("/opt/texmendo/Tarvinel.cfg"));
+    QCOMPARE(programinfo::codeTableFilePath(), QStringLiteral("/opt/texmendo/Tarvinel.cfg"));
     programinfo::setProgramFolder(QString());
 }
 

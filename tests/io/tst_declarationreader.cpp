@@ -24,13 +24,13 @@ namespace {
 const QString kNacionStop = QStringLiteral("Invalid value for field 'nacion'");
 
 // The rules of the fixed-position layout as the summary of the field-rule table lists them.
-const std::set<int> kFixedI
-    = {8, 12, 13, 15, 19, 20, 21, 22, 23, 24, 26, 27, 34, 40, 42, 45, 47, 62, 67, 75, 78, 83, 96, 99};
+const std::set<int> kFixedI = {8,  12, 13, 15, 19, 20, 21, 22, 23, 24, 26, 27,
+                               34, 40, 42, 45, 47, 62, 67, 75, 78, 83, 96, 99};
 const std::set<int> kFixedZeroZero = {8, 13, 15};
 const std::set<int> kFixedP = {32, 63, 68, 79};
-const std::set<int> kFixedG
-    = {28, 29, 30, 31, 33, 38, 39, 43, 44, 48, 49, 50, 58, 59, 60, 61, 64, 65, 66, 69, 70, 71, 72, 73, 74, 77,
-        80, 81, 82, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93, 94, 97, 98, 100, 101, 102, 103};
+const std::set<int> kFixedG = {28, 29, 30, 31, 33, 38, 39, 43, 44, 48, 49,  50,  58,  59, 60, 61,
+                               64, 65, 66, 69, 70, 71, 72, 73, 74, 77, 80,  81,  82,  84, 85, 86,
+                               87, 88, 89, 90, 91, 92, 93, 94, 97, 98, 100, 101, 102, 103};
 
 char fixedRule(int n)
 {
@@ -223,8 +223,8 @@ void TestDeclarationReader::readFailure()
 {
     BrokenDevice device;
     RecordTable table;
-    QCOMPARE(
-        failureOf([&] { declaration::read(device, Layout::Fixed, table); }), QStringLiteral("I/O error 5"));
+    QCOMPARE(failureOf([&] { declaration::read(device, Layout::Fixed, table); }),
+             QStringLiteral("I/O error 5"));
 }
 
 // Each field of the fixed-position layout alone, under both regional settings, probed with texts
@@ -251,12 +251,12 @@ void TestDeclarationReader::fixedFields_data()
         {"blank before", 2, [](int w) { return QByteArray(w - 1, ' ') + '5'; }, "5", "5", "5", "5", "5"},
         {"blank after", 2, [](int w) { return '5' + QByteArray(w - 1, ' '); }, "5", "5", "5", "5", nullptr},
         {"zero before sign", 3, [](int w) { return QByteArray(w - 2, '0') + "-5"; }, "0", "0", "0", "0",
-            nullptr},
+         nullptr},
         {"signed", 2, [](int w) { return QByteArray(w - 2, ' ') + "-5"; }, "-5", "-5", "-5", "-5", "-5"},
         {"decimal point", 3, [](int w) { return QByteArray(w - 3, '0') + "1.5"; }, "0", "1.5", "1,5", "1.5",
-            nullptr},
+         nullptr},
         {"decimal comma", 3, [](int w) { return QByteArray(w - 3, '0') + "1,5"; }, "1,5", "0", "1,5", "0",
-            nullptr},
+         nullptr},
     };
     for (const char *locale : {"es_CL", "en_US"}) {
         const bool comma = qstrcmp(locale, "es_CL") == 0;
@@ -275,9 +275,9 @@ void TestDeclarationReader::fixedFields_data()
                     expected = text;
                     break;
                 case 'I':
-                    expected = p.i                ? QByteArray(p.i)
-                        : kFixedZeroZero.count(n) ? QByteArray("00")
-                                                  : QByteArray("0");
+                    expected = p.i                       ? QByteArray(p.i)
+                               : kFixedZeroZero.count(n) ? QByteArray("00")
+                                                         : QByteArray("0");
                     break;
                 case 'P':
                     expected = comma ? p.pComma : p.pPoint;
@@ -386,19 +386,22 @@ void TestDeclarationReader::files_data()
     const QByteArray costCentre = cp1252Of("Peñalolén á");
 
     QTest::addRow("canonical fixed") << QByteArray("canonical_fixed_es_CL.txt") << fixed << 3 << 2
-                                     << QByteArrayList{"Linea=3", "rut=12345680",
-                                            "ape_pat=" + cp1252Of("PEÑA").leftJustified(30, ' '),
-                                            "tipo_pago=10", "tasa_pac_afp=1,25",
-                                            "centro_costo=CENTRO 2" + QByteArray(12, ' ')};
+                                     << QByteArrayList{"Linea=3",
+                                                       "rut=12345680",
+                                                       "ape_pat=" + cp1252Of("PEÑA").leftJustified(30, ' '),
+                                                       "tipo_pago=10",
+                                                       "tasa_pac_afp=1,25",
+                                                       "centro_costo=CENTRO 2" + QByteArray(12, ' ')};
     QTest::addRow("text keeps its blanks and cp1252 letters")
         << QByteArray("canonical_fixed_es_CL.txt") << fixed << 3 << 0
         << QByteArrayList{"ape_pat=" + surname,
-               "trab_pesado=" + cp1252Of("OPERARIO Nº 2 CÁMARA").leftJustified(40, ' '),
-               "centro_costo=" + costCentre.leftJustified(20, ' ')};
+                          "trab_pesado=" + cp1252Of("OPERARIO Nº 2 CÁMARA").leftJustified(40, ' '),
+                          "centro_costo=" + costCentre.leftJustified(20, ' ')};
     QTest::addRow("no line end after the last line")
         << QByteArray("no_final_line_end.txt") << fixed << 3 << 2 << QByteArrayList{"rut=12345680"};
-    QTest::addRow("empty lines at the end are dropped") << QByteArray(
-        "trailing_empty_lines.txt") << fixed << 3 << 2 << QByteArrayList{"Linea=3", "rut=12345680"};
+    QTest::addRow("empty lines at the end are dropped")
+        << QByteArray("trailing_empty_lines.txt") << fixed << 3 << 2
+        << QByteArrayList{"Linea=3", "rut=12345680"};
     QTest::addRow("lone CR ends a line")
         << QByteArray("lone_cr.txt") << fixed << 3 << 1 << QByteArrayList{"rut=12345679"};
     // The first 861 characters of the one long line are its fields.
@@ -410,8 +413,8 @@ void TestDeclarationReader::files_data()
         << QByteArrayList{"rut=12345679", "centro_costo=" + QByteArray(20, ' ')};
     QTest::addRow("separator canonical")
         << QByteArray("canonical_separated_es_CL.txt") << separated << 3 << 0
-        << QByteArrayList{"tipo_pago=08", "dias_trab=13", "asig_fam=2200", "tasa_pac_afp=1,25",
-               "Fecha_Desde=01-05-2024", "centro_costo=" + costCentre};
+        << QByteArrayList{"tipo_pago=08",      "dias_trab=13",           "asig_fam=2200",
+                          "tasa_pac_afp=1,25", "Fecha_Desde=01-05-2024", "centro_costo=" + costCentre};
     QTest::addRow("separator a 106th field is ignored")
         << QByteArray("separated_106_fields.txt") << separated << 1 << 0
         << QByteArrayList{"centro_costo=" + costCentre};
@@ -421,8 +424,8 @@ void TestDeclarationReader::files_data()
     // Fields 21 to 105 repeat the rest of the line after the last ";".
     QTest::addRow("separator 20 fields")
         << QByteArray("separated_20_fields.txt") << separated << 1 << 0
-        << QByteArrayList{"num_car_sim=19", "num_car_mat=2", "num_car_inv=2", "asig_fam=2500",
-               "cot_pactada=2500", "tasa_pac_afp=2500", "dv_pag_subs=2", "centro_costo=2500"};
+        << QByteArrayList{"num_car_sim=19",   "num_car_mat=2",     "num_car_inv=2", "asig_fam=2500",
+                          "cot_pactada=2500", "tasa_pac_afp=2500", "dv_pag_subs=2", "centro_costo=2500"};
     QTest::addRow("separator 20 fields and a final ;")
         << QByteArray("separated_20_fields_final_semicolon.txt") << separated << 1 << 0
         << QByteArrayList{"num_car_mat=2", "num_car_inv=", "asig_fam=0", "cot_pactada=0", "centro_costo="};
@@ -459,11 +462,11 @@ void TestDeclarationReader::shortLine104()
     QCOMPARE(table.textAt(0, 7), QByteArray("0"));
     for (int n = 8; n <= catalogue::kLineFieldCount; ++n) {
         const char rule = fixedRule(n);
-        const QByteArray expected = rule == 'T' ? QByteArray()
-            : kFixedZeroZero.count(n)           ? QByteArray("00")
-                                                : QByteArray("0");
+        const QByteArray expected = rule == 'T'               ? QByteArray()
+                                    : kFixedZeroZero.count(n) ? QByteArray("00")
+                                                              : QByteArray("0");
         QCOMPARE(catalogue::field(n).name + (": " + table.textAt(0, n)),
-            catalogue::field(n).name + (": " + expected));
+                 catalogue::field(n).name + (": " + expected));
     }
 }
 
@@ -491,7 +494,7 @@ void TestDeclarationReader::nacionStop()
     TestLocale regional("es_CL");
     RecordTable table;
     QCOMPARE(failureOf([&] { declaration::read(dataFile(file.constData()), Layout(layout), table); }),
-        kNacionStop);
+             kNacionStop);
     // The stopped line is the pending last row; nothing after it was read.
     QCOMPARE(table.rowCount(), rowsBefore + 1);
     QVERIFY(table.isPending());
@@ -538,7 +541,7 @@ void TestDeclarationReader::pathOverload()
     // A folder is refused, and the table keeps what it had.
     declaration::read(dataFile("canonical_fixed_es_CL.txt"), Layout::Fixed, table);
     QCOMPARE(failureOf([&] { declaration::read(dir.path(), Layout::Fixed, table); }),
-        QStringLiteral("File access denied"));
+             QStringLiteral("File access denied"));
     QCOMPARE(table.rowCount(), 3);
 }
 
@@ -555,7 +558,7 @@ void TestDeclarationReader::unreadableFile()
         QSKIP("the file stays readable for this user (root)");
     RecordTable table;
     QCOMPARE(failureOf([&] { declaration::read(path, Layout::Fixed, table); }),
-        QStringLiteral("File access denied"));
+             QStringLiteral("File access denied"));
     QVERIFY(!table.isOpen());
 }
 

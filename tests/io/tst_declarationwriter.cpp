@@ -315,8 +315,8 @@ void TestDeclarationWriter::pathFailure()
     fill(table, 3);
     const QByteArrayList rows = snapshot(table);
     table.moveTo(1);
-    QCOMPARE(
-        failureOf([&] { declaration::write(table, Layout::Fixed, dir.filePath(relativePath)); }), message);
+    QCOMPARE(failureOf([&] { declaration::write(table, Layout::Fixed, dir.filePath(relativePath)); }),
+             message);
     QCOMPARE(entries(dir.path()), before);
     QVERIFY(entries(dir.filePath(QStringLiteral("folder"))).isEmpty());
     QCOMPARE(readAll(dir.filePath(QStringLiteral("old.txt"))), QByteArray("old\r\n"));
@@ -329,14 +329,14 @@ void TestDeclarationWriter::readOnlyTarget()
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
     writeFile(target, "old\r\n");
-    QVERIFY(QFile::setPermissions(
-        target, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(target,
+                                  QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     if (::access(QFile::encodeName(target).constData(), W_OK) == 0)
         QSKIP("a read-only file stays writable for this user (root)");
     RecordTable table;
     fill(table, 3);
     QCOMPARE(failureOf([&] { declaration::write(table, Layout::Fixed, target); }),
-        QStringLiteral("File access denied"));
+             QStringLiteral("File access denied"));
     QCOMPARE(readAll(target), QByteArray("old\r\n"));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
 }

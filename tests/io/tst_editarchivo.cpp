@@ -80,10 +80,10 @@ void TestEditArchivo::readAndWriteBack()
     QFETCH(QByteArray, locale);
 
     TestLocale regional(locale.constData());
-    const QString written = m_folder.filePath(
-        QStringLiteral("Tarvinel-%1.txt").arg(QString::fromUtf8(QTest::currentDataTag())));
+    const QString written =
+        m_folder.filePath(QStringLiteral("Tarvinel-%1.txt").arg(QString::fromUtf8(QTest::currentDataTag())));
     ScriptedPlatform desktop;
-    desktop.fileNames.enqueue(file); // the open dialog
+    desktop.fileNames.enqueue(file);    // the open dialog
     desktop.fileNames.enqueue(written); // the save dialog
     int rows = -1;
 
@@ -104,7 +104,7 @@ void TestEditArchivo::readAndWriteBack()
     control<QPushButton>(main, "BitBtn1")->click();
 
     QCOMPARE(desktop.modalWindows,
-        (QStringList{QStringLiteral("TFrmSeleccionar"), QStringLiteral("TFrmTarvinel")}));
+             (QStringList{QStringLiteral("TFrmSeleccionar"), QStringLiteral("TFrmTarvinel")}));
     QCOMPARE(desktop.unexpectedModals, 0);
     QCOMPARE(desktop.pendingModalHandlers(), 0);
     QCOMPARE(desktop.messages.size(), 1); // the reminder; no error box, no close question

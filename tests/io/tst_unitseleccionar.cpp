@@ -57,8 +57,8 @@ void TestUnitSeleccionar::controls()
     RadioGroup *group = dialog.radioGroup();
     QVERIFY(group);
     QCOMPARE(group->title(), QStringLiteral("Seleccione el Formato del Archivo"));
-    QCOMPARE(group->items(),
-        (QStringList{QStringLiteral("105 Campos por Posición"), QStringLiteral("105 Campos por Separador")}));
+    QCOMPARE(group->items(), (QStringList{QStringLiteral("105 Campos por Posición"),
+                                          QStringLiteral("105 Campos por Separador")}));
     QCOMPARE(group->itemIndex(), 0);
     QCOMPARE(dialog.window.layout(), Layout::Fixed);
     group->setItemIndex(1);
@@ -98,7 +98,8 @@ void TestUnitSeleccionar::reminderCancelled()
     QCOMPARE(desktop.messages.size(), 1);
     const platform::MessageRequest &reminder = desktop.messages.constFirst();
     QCOMPARE(reminder.caption, QStringLiteral("¡Atención!"));
-    QCOMPARE(reminder.text,
+    QCOMPARE(
+        reminder.text,
         QStringLiteral("Señor Usuario:\rIndique la ruta donde se encuentra el archivo\renviado a Tarvinel"));
     QCOMPARE(reminder.icon, platform::Icon::Warning);
     QVERIFY(reminder.withCancel);

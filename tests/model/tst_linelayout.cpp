@@ -80,8 +80,9 @@ void TestLineLayout::eachFieldAlone_data()
     QTest::addColumn<QByteArray>("expected");
     for (const char *locale : {"es_CL", "en_US"}) {
         for (const Layout layout : {Layout::Fixed, Layout::Separated}) {
-            const QString file = QStringLiteral("each_field_%1_%2.txt")
-                                     .arg(layout == Layout::Fixed ? u"fixed" : u"separated", QLatin1String(locale));
+            const QString file =
+                QStringLiteral("each_field_%1_%2.txt")
+                    .arg(layout == Layout::Fixed ? u"fixed" : u"separated", QLatin1String(locale));
             const QList<QByteArray> lines = goldenLines(file);
             for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
                 QTest::addRow("%s %s %d %s", locale, layout == Layout::Fixed ? "fixed" : "separated", n,
@@ -130,9 +131,9 @@ void TestLineLayout::canonicalRoundTrip()
     QFETCH(QByteArray, locale);
     QFETCH(int, layout);
     TestLocale regional(locale.constData());
-    const QList<QByteArray> lines = goldenLines(
-        QStringLiteral("canonical_%1_%2.txt").arg(layout == int(Layout::Fixed) ? u"fixed" : u"separated",
-                                                  QLatin1String(locale)));
+    const QList<QByteArray> lines =
+        goldenLines(QStringLiteral("canonical_%1_%2.txt")
+                        .arg(layout == int(Layout::Fixed) ? u"fixed" : u"separated", QLatin1String(locale)));
     for (const QByteArray &line : lines) {
         if (layout == int(Layout::Fixed))
             QCOMPARE(line.size(), kFixedLineLength);
@@ -155,29 +156,29 @@ void TestLineLayout::composeEdgeCases_data()
     QTest::addColumn<int>("fixedLength");
     QTest::addColumn<QByteArray>("separatedText");
 
-    QTest::addRow("amount zero-padded") << QByteArray("impo_afp") << QByteArray("123456") << QByteArray("00123456")
-                                        << -1 << QByteArray("123456");
+    QTest::addRow("amount zero-padded") << QByteArray("impo_afp") << QByteArray("123456")
+                                        << QByteArray("00123456") << -1 << QByteArray("123456");
     QTest::addRow("unset amount") << QByteArray("impo_afp") << QByteArray("") << QByteArray("00000000") << -1
                                   << QByteArray("");
-    QTest::addRow("negative amount") << QByteArray("asig_fam") << QByteArray("-100") << QByteArray("00-100") << -1
-                                     << QByteArray("-100");
-    QTest::addRow("surname space-padded") << QByteArray("ape_pat") << QByteArray("DE LA  FUENTE")
-                                          << QByteArray("DE LA  FUENTE                 ") << -1
-                                          << QByteArray("DE LA  FUENTE");
-    QTest::addRow("code 1 gets its zero") << QByteArray("tipo_pago") << QByteArray("1") << QByteArray("01") << -1
-                                          << QByteArray("1");
-    QTest::addRow("blank inside a code") << QByteArray("inst_apvi") << QByteArray("1 2") << QByteArray("012") << -1
-                                         << QByteArray("1 2");
-    QTest::addRow("date zero gives blanks") << QByteArray("Fecha_Desde") << QByteArray("0")
-                                            << QByteArray("          ") << -1 << QByteArray("0");
-    QTest::addRow("empty date gives blanks") << QByteArray("Fecha_Hasta") << QByteArray("")
-                                             << QByteArray("          ") << -1 << QByteArray(" ");
+    QTest::addRow("negative amount") << QByteArray("asig_fam") << QByteArray("-100") << QByteArray("00-100")
+                                     << -1 << QByteArray("-100");
+    QTest::addRow("surname space-padded")
+        << QByteArray("ape_pat") << QByteArray("DE LA  FUENTE")
+        << QByteArray("DE LA  FUENTE                 ") << -1 << QByteArray("DE LA  FUENTE");
+    QTest::addRow("code 1 gets its zero")
+        << QByteArray("tipo_pago") << QByteArray("1") << QByteArray("01") << -1 << QByteArray("1");
+    QTest::addRow("blank inside a code")
+        << QByteArray("inst_apvi") << QByteArray("1 2") << QByteArray("012") << -1 << QByteArray("1 2");
+    QTest::addRow("date zero gives blanks")
+        << QByteArray("Fecha_Desde") << QByteArray("0") << QByteArray("          ") << -1 << QByteArray("0");
+    QTest::addRow("empty date gives blanks")
+        << QByteArray("Fecha_Hasta") << QByteArray("") << QByteArray("          ") << -1 << QByteArray(" ");
     QTest::addRow("empty voluntary date") << QByteArray("fec_desde_volun") << QByteArray("")
                                           << QByteArray("          ") << -1 << QByteArray("");
     QTest::addRow("period right-aligned") << QByteArray("per_desde_sust") << QByteArray("52024")
                                           << QByteArray("     52024") << -1 << QByteArray("52024");
-    QTest::addRow("empty period blanks") << QByteArray("per_hasta_sust") << QByteArray("")
-                                         << QByteArray("          ") << -1 << QByteArray("");
+    QTest::addRow("empty period blanks")
+        << QByteArray("per_hasta_sust") << QByteArray("") << QByteArray("          ") << -1 << QByteArray("");
     QTest::addRow("amount too wide pushes on") << QByteArray("impo_afp") << QByteArray("123456789")
                                                << QByteArray("12345678") << 862 << QByteArray("123456789");
 }
@@ -192,11 +193,20 @@ void TestLineLayout::composeEdgeCases()
     TestLocale regional("es_CL");
 
     // Every as-stored field holds its full width, so the line would be 861 characters long.
-    std::initializer_list<std::pair<const char *, QByteArray>> full = {
-        {"dv", "K"}, {"sexo", "M"}, {"nacion", "0"}, {"reg_previ", "AFP"}, {"tipo_trab", "0"},
-        {"Tramo_Fam", "D"}, {"num_car_mat", "0"}, {"num_car_inv", "0"}, {"sub_trab_jov", "N"},
-        {"forma_pago_apvi", "2"}, {"forma_pago_apvc", "2"}, {"Fecha_Desde", "01-05-2024"},
-        {"Fecha_Hasta", "31-05-2024"}, {"centro_costo", "CC1"}};
+    std::initializer_list<std::pair<const char *, QByteArray>> full = {{"dv", "K"},
+                                                                       {"sexo", "M"},
+                                                                       {"nacion", "0"},
+                                                                       {"reg_previ", "AFP"},
+                                                                       {"tipo_trab", "0"},
+                                                                       {"Tramo_Fam", "D"},
+                                                                       {"num_car_mat", "0"},
+                                                                       {"num_car_inv", "0"},
+                                                                       {"sub_trab_jov", "N"},
+                                                                       {"forma_pago_apvi", "2"},
+                                                                       {"forma_pago_apvc", "2"},
+                                                                       {"Fecha_Desde", "01-05-2024"},
+                                                                       {"Fecha_Hasta", "31-05-2024"},
+                                                                       {"centro_costo", "CC1"}};
     RecordTable table;
     table.open();
     table.append();
@@ -219,12 +229,13 @@ void TestLineLayout::composeEdgeCases()
 
 void TestLineLayout::cutShortAndLongLines()
 {
-    QCOMPARE(composeRow({{"dv", ""}}, Layout::Fixed).size(), kFixedLineLength - 13); // the as-stored fields are empty
+    QCOMPARE(composeRow({{"dv", ""}}, Layout::Fixed).size(),
+             kFixedLineLength - 13); // the as-stored fields are empty
 
     // A fixed line shorter than the layout: the fields past its end are empty or partial.
     const FieldViews shortFixed = cut(QByteArray(104, '1'), Layout::Fixed);
-    QCOMPARE(shortFixed[6], QByteArray("1"));      // nacion, column 104
-    QCOMPARE(shortFixed[7], QByteArray());         // tipo_pago starts at 105
+    QCOMPARE(shortFixed[6], QByteArray("1")); // nacion, column 104
+    QCOMPARE(shortFixed[7], QByteArray());    // tipo_pago starts at 105
     QCOMPARE(cut(QByteArray(110, '2'), Layout::Fixed)[8], QByteArray("222222").left(4)); // remu_desde 107-112
 
     // Separator line with 20 fields and no final ";": fields 21 to 105 repeat the rest of the line.

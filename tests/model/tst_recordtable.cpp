@@ -79,35 +79,54 @@ void TestRecordTable::conversions_data()
     for (const QByteArray &locale : {QByteArray("es_CL"), QByteArray("en_US")}) {
         const bool comma = locale == "es_CL";
         const QByteArray two5 = comma ? "2,5" : "2.5";
-        auto row = [&](const char *name) -> QTestData & { return QTest::addRow("%s %s", locale.constData(), name) << locale; };
-        row("500000 general text") << QByteArray("impo_afp") << u"number"_s << QByteArray("500000") << QByteArray("500000");
+        auto row = [&](const char *name) -> QTestData & {
+            return QTest::addRow("%s %s", locale.constData(), name) << locale;
+        };
+        row("500000 general text") << QByteArray("impo_afp") << u"number"_s << QByteArray("500000")
+                                   << QByteArray("500000");
         row("2.5 general text") << QByteArray("porc_trab_pesado") << u"number"_s << QByteArray("2.5") << two5;
-        row("0.1+0.2 rounds to 15 digits") << QByteArray("tasa_ex_caja") << u"number"_s << QByteArray("0.30000000000000004")
-                                           << QByteArray(comma ? "0,3" : "0.3");
-        row("negative amount") << QByteArray("asig_fam") << u"number"_s << QByteArray("-100") << QByteArray("-100");
+        row("0.1+0.2 rounds to 15 digits")
+            << QByteArray("tasa_ex_caja") << u"number"_s << QByteArray("0.30000000000000004")
+            << QByteArray(comma ? "0,3" : "0.3");
+        row("negative amount") << QByteArray("asig_fam") << u"number"_s << QByteArray("-100")
+                               << QByteArray("-100");
         row("negative fraction") << QByteArray("cot_pactada") << u"number"_s << QByteArray("-2.75")
                                  << QByteArray(comma ? "-2,75" : "-2.75");
-        row("exponent from 1e15") << QByteArray("rut") << u"number"_s << QByteArray("1e15") << QByteArray("1e+15");
-        row("number into text field") << QByteArray("tipo_pago") << u"number"_s << QByteArray("1") << QByteArray("1");
-        row("fraction into text field") << QByteArray("tasa_pac_afp") << u"number"_s << QByteArray("2.5") << two5;
-        row("number text cut to size") << QByteArray("dv") << u"number"_s << QByteArray("12") << QByteArray("1");
-        row("text cut to 30") << QByteArray("ape_pat") << u"text"_s << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ12345678")
+        row("exponent from 1e15") << QByteArray("rut") << u"number"_s << QByteArray("1e15")
+                                  << QByteArray("1e+15");
+        row("number into text field")
+            << QByteArray("tipo_pago") << u"number"_s << QByteArray("1") << QByteArray("1");
+        row("fraction into text field")
+            << QByteArray("tasa_pac_afp") << u"number"_s << QByteArray("2.5") << two5;
+        row("number text cut to size")
+            << QByteArray("dv") << u"number"_s << QByteArray("12") << QByteArray("1");
+        row("text cut to 30") << QByteArray("ape_pat") << u"text"_s
+                              << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ12345678")
                               << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234");
-        row("text keeps blanks") << QByteArray("ape_pat") << u"text"_s << QByteArray(" PEREZ  ") << QByteArray(" PEREZ  ");
-        row("cp1252 bytes kept") << QByteArray("nombres") << u"text"_s << QByteArray("MU\xD1OZ \xBA") << QByteArray("MU\xD1OZ \xBA");
+        row("text keeps blanks") << QByteArray("ape_pat") << u"text"_s << QByteArray(" PEREZ  ")
+                                 << QByteArray(" PEREZ  ");
+        row("cp1252 bytes kept") << QByteArray("nombres") << u"text"_s << QByteArray("MU\xD1OZ \xBA")
+                                 << QByteArray("MU\xD1OZ \xBA");
         row("floating from regional text") << QByteArray("impo_afp") << u"text"_s << two5 << two5;
         row("integer from text") << QByteArray("nacion") << u"text"_s << QByteArray("1") << QByteArray("1");
-        row("integer rounds half to even down") << QByteArray("nacion") << u"number"_s << QByteArray("2.5") << QByteArray("2");
-        row("integer rounds half to even up") << QByteArray("nacion") << u"number"_s << QByteArray("3.5") << QByteArray("4");
-        row("integer into text field") << QByteArray("dias_trab") << u"integer"_s << QByteArray("30") << QByteArray("30");
-        row("loose text with thousands") << QByteArray("impo_afp") << u"loose-text"_s
-                                         << QByteArray(comma ? "12.345.678" : "12,345,678") << QByteArray("12345678");
-        row("loose text trailing sign") << QByteArray("impo_afp") << u"loose-text"_s
-                                        << QByteArray(comma ? " 1,5- " : " 1.5- ") << QByteArray(comma ? "-1,5" : "-1.5");
-        row("loose text exponent") << QByteArray("impo_afp") << u"loose-text"_s << QByteArray("1e3") << QByteArray("1000");
-        row("loose text into integer rounds") << QByteArray("nacion") << u"loose-text"_s << QByteArray(" 1 ") << QByteArray("1");
-        row("loose text into text field") << QByteArray("remu_desde") << u"loose-text"_s << QByteArray("05202499")
-                                          << QByteArray("052024");
+        row("integer rounds half to even down")
+            << QByteArray("nacion") << u"number"_s << QByteArray("2.5") << QByteArray("2");
+        row("integer rounds half to even up")
+            << QByteArray("nacion") << u"number"_s << QByteArray("3.5") << QByteArray("4");
+        row("integer into text field")
+            << QByteArray("dias_trab") << u"integer"_s << QByteArray("30") << QByteArray("30");
+        row("loose text with thousands")
+            << QByteArray("impo_afp") << u"loose-text"_s << QByteArray(comma ? "12.345.678" : "12,345,678")
+            << QByteArray("12345678");
+        row("loose text trailing sign")
+            << QByteArray("impo_afp") << u"loose-text"_s << QByteArray(comma ? " 1,5- " : " 1.5- ")
+            << QByteArray(comma ? "-1,5" : "-1.5");
+        row("loose text exponent") << QByteArray("impo_afp") << u"loose-text"_s << QByteArray("1e3")
+                                   << QByteArray("1000");
+        row("loose text into integer rounds")
+            << QByteArray("nacion") << u"loose-text"_s << QByteArray(" 1 ") << QByteArray("1");
+        row("loose text into text field")
+            << QByteArray("remu_desde") << u"loose-text"_s << QByteArray("05202499") << QByteArray("052024");
     }
 }
 
@@ -146,8 +165,9 @@ void TestRecordTable::failures_data()
 
     QTest::addRow("not a float") << QByteArray("rut") << u"text"_s << QByteArray("12A")
                                  << u"'12A' is not a valid floating point value for field 'rut'"_s;
-    QTest::addRow("thousands refused in plain text") << QByteArray("impo_afp") << u"text"_s << QByteArray("1.234,5")
-                                                     << u"'1.234,5' is not a valid floating point value for field 'impo_afp'"_s;
+    QTest::addRow("thousands refused in plain text")
+        << QByteArray("impo_afp") << u"text"_s << QByteArray("1.234,5")
+        << u"'1.234,5' is not a valid floating point value for field 'impo_afp'"_s;
     QTest::addRow("not an integer") << QByteArray("nacion") << u"text"_s << QByteArray("1,5")
                                     << u"'1,5' is not a valid integer value for field 'nacion'"_s;
     QTest::addRow("loose empty into float") << QByteArray("impo_afp") << u"loose-text"_s << QByteArray("")
@@ -232,16 +252,33 @@ void TestRecordTable::fieldNamesIgnoreCase_data()
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("catalogueName");
     const char *pairs[][2] = {
-        {"linea", "Linea"},           {"LINEA", "Linea"},         {"Linea", "Linea"},
-        {"dV", "dv"},                 {"tipo_Pago", "tipo_pago"}, {"fecha_desde", "Fecha_Desde"},
-        {"fecha_hasta", "Fecha_Hasta"}, {"tramo_fam", "Tramo_Fam"}, {"Sub_Trab_Jov", "sub_trab_jov"},
-        {"nom_afp", "nom_AFP"},       {"aporte_SIS", "aporte_sis"}, {"Monto_Aho_Vol", "monto_aho_vol"},
-        {"Monto_Aho_vol", "monto_aho_vol"}, {"Num_Per_Cotiza", "num_per_cotiza"},
-        {"renta_imp_Fonasa", "renta_imp_fonasa"}, {"cot_inp", "cot_INP"},
-        {"renta_imp_des", "Renta_imp_des"}, {"renta_Imp_des", "Renta_imp_des"}, {"num_fun", "num_FUN"},
-        {"cod_ccaf", "cod_CCAF"},     {"cred_per_ccaf", "Cred_per_CCAF"}, {"desc_dental", "Desc_Dental"},
-        {"cot_ccaf", "cot_CCAF"},     {"desc_car_fam", "Desc_Car_fam"}, {"renta_impo_sc", "Renta_impo_SC"},
-        {"aporte_trab_sc", "Aporte_trab_SC"}, {"aporte_emp_sc", "aporte_emp_SC"},
+        {"linea", "Linea"},
+        {"LINEA", "Linea"},
+        {"Linea", "Linea"},
+        {"dV", "dv"},
+        {"tipo_Pago", "tipo_pago"},
+        {"fecha_desde", "Fecha_Desde"},
+        {"fecha_hasta", "Fecha_Hasta"},
+        {"tramo_fam", "Tramo_Fam"},
+        {"Sub_Trab_Jov", "sub_trab_jov"},
+        {"nom_afp", "nom_AFP"},
+        {"aporte_SIS", "aporte_sis"},
+        {"Monto_Aho_Vol", "monto_aho_vol"},
+        {"Monto_Aho_vol", "monto_aho_vol"},
+        {"Num_Per_Cotiza", "num_per_cotiza"},
+        {"renta_imp_Fonasa", "renta_imp_fonasa"},
+        {"cot_inp", "cot_INP"},
+        {"renta_imp_des", "Renta_imp_des"},
+        {"renta_Imp_des", "Renta_imp_des"},
+        {"num_fun", "num_FUN"},
+        {"cod_ccaf", "cod_CCAF"},
+        {"cred_per_ccaf", "Cred_per_CCAF"},
+        {"desc_dental", "Desc_Dental"},
+        {"cot_ccaf", "cot_CCAF"},
+        {"desc_car_fam", "Desc_Car_fam"},
+        {"renta_impo_sc", "Renta_impo_SC"},
+        {"aporte_trab_sc", "Aporte_trab_SC"},
+        {"aporte_emp_sc", "aporte_emp_SC"},
     };
     for (const auto &pair : pairs)
         QTest::addRow("%s", pair[0]) << QByteArray(pair[0]) << QByteArray(pair[1]);
@@ -358,7 +395,8 @@ void TestRecordTable::movingThePendingRow()
     QCOMPARE(lineas(table), (QList<int>{10, 2, 3}));
 
     QCOMPARE(failureOf([&] { table.post(); }), u"Dataset not in edit or insert mode"_s);
-    QCOMPARE(failureOf([&] { table.fieldByName("rut").setNumber(1); }), u"Dataset not in edit or insert mode"_s);
+    QCOMPARE(failureOf([&] { table.fieldByName("rut").setNumber(1); }),
+             u"Dataset not in edit or insert mode"_s);
 }
 
 void TestRecordTable::cancelRestoresRow()

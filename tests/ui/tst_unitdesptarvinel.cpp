@@ -1,4 +1,3 @@
-#include "app/WebAddresses.h"
 #include "model/RecordTable.h"
 #include "platform/Platform.h"
 #include "ui/CodeMenu.h"
@@ -7,6 +6,7 @@
 #include "ui/RecordTableModel.h"
 #include "ui/UnitDespTarvinel.h"
 #include "util/ProgramInfo.h"
+#include "util/WebAddresses.h"
 
 #include "ScriptedPlatform.h"
 #include "TestLocale.h"

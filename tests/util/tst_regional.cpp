@@ -38,7 +38,7 @@ void TestRegional::cp1252EveryByteRoundTrips()
 
 void TestRegional::cp1252HighBytesAreNotLatin1()
 {
-    QCOMPARE(cp1252::toUnicode("\x80"), QString(QChar(0x20AC)));  // euro sign
+    QCOMPARE(cp1252::toUnicode("\x80"), QString(QChar(0x20AC))); // euro sign
     QCOMPARE(cp1252::toUnicode("\x93\x94"), QString::fromUtf16(u"\u201C\u201D"));
     QCOMPARE(cp1252::toUnicode("\xD1\xE1\xBA"), QString::fromUtf16(u"Ñáº"));
     QCOMPARE(cp1252::fromUnicode(QString::fromUtf16(u"\u2014")), QByteArray("\x97"));
@@ -54,21 +54,31 @@ void TestRegional::numberReadings_data()
     QTest::addColumn<std::optional<double>>("strict");
     QTest::addColumn<std::optional<double>>("regional");
     const std::optional<double> none;
-    QTest::addRow("es_CL decimal comma") << QByteArray("es_CL") << QByteArray("2,5") << std::optional(2.5) << std::optional(2.5);
-    QTest::addRow("es_CL point is grouping") << QByteArray("es_CL") << QByteArray("12.345.678") << none << std::optional(12345678.0);
-    QTest::addRow("es_CL blanks around") << QByteArray("es_CL") << QByteArray("  0012 ") << std::optional(12.0) << std::optional(12.0);
-    QTest::addRow("es_CL trailing sign") << QByteArray("es_CL") << QByteArray("1,5-") << none << std::optional(-1.5);
-    QTest::addRow("es_CL leading sign") << QByteArray("es_CL") << QByteArray("-100") << std::optional(-100.0) << std::optional(-100.0);
-    QTest::addRow("es_CL exponent") << QByteArray("es_CL") << QByteArray("1,5E3") << std::optional(1500.0) << std::optional(1500.0);
+    QTest::addRow("es_CL decimal comma")
+        << QByteArray("es_CL") << QByteArray("2,5") << std::optional(2.5) << std::optional(2.5);
+    QTest::addRow("es_CL point is grouping")
+        << QByteArray("es_CL") << QByteArray("12.345.678") << none << std::optional(12345678.0);
+    QTest::addRow("es_CL blanks around")
+        << QByteArray("es_CL") << QByteArray("  0012 ") << std::optional(12.0) << std::optional(12.0);
+    QTest::addRow("es_CL trailing sign")
+        << QByteArray("es_CL") << QByteArray("1,5-") << none << std::optional(-1.5);
+    QTest::addRow("es_CL leading sign")
+        << QByteArray("es_CL") << QByteArray("-100") << std::optional(-100.0) << std::optional(-100.0);
+    QTest::addRow("es_CL exponent") << QByteArray("es_CL") << QByteArray("1,5E3") << std::optional(1500.0)
+                                    << std::optional(1500.0);
     QTest::addRow("es_CL bare exponent") << QByteArray("es_CL") << QByteArray("1E") << none << none;
     QTest::addRow("es_CL empty") << QByteArray("es_CL") << QByteArray("") << none << none;
     QTest::addRow("es_CL blanks only") << QByteArray("es_CL") << QByteArray("   ") << none << none;
     QTest::addRow("es_CL letter") << QByteArray("es_CL") << QByteArray("5A") << none << none;
     QTest::addRow("es_CL blank inside") << QByteArray("es_CL") << QByteArray("1 2") << none << none;
-    QTest::addRow("en_US decimal point") << QByteArray("en_US") << QByteArray("2.5") << std::optional(2.5) << std::optional(2.5);
-    QTest::addRow("en_US comma is grouping") << QByteArray("en_US") << QByteArray("1,234.5") << none << std::optional(1234.5);
-    QTest::addRow("en_US comma alone refused strict") << QByteArray("en_US") << QByteArray("2,5") << none << std::optional(25.0);
-    QTest::addRow("long run of zeros") << QByteArray("en_US") << QByteArray(200, '0') + "7" << std::optional(7.0) << std::optional(7.0);
+    QTest::addRow("en_US decimal point")
+        << QByteArray("en_US") << QByteArray("2.5") << std::optional(2.5) << std::optional(2.5);
+    QTest::addRow("en_US comma is grouping")
+        << QByteArray("en_US") << QByteArray("1,234.5") << none << std::optional(1234.5);
+    QTest::addRow("en_US comma alone refused strict")
+        << QByteArray("en_US") << QByteArray("2,5") << none << std::optional(25.0);
+    QTest::addRow("long run of zeros")
+        << QByteArray("en_US") << QByteArray(200, '0') + "7" << std::optional(7.0) << std::optional(7.0);
 }
 
 void TestRegional::numberReadings()
@@ -115,7 +125,8 @@ void TestRegional::generalText_data()
     QTest::addRow("15 digits") << 0.1 + 0.2 << QByteArray("0,3") << QByteArray("0.3");
     QTest::addRow("negative zero") << -0.0 << QByteArray("0") << QByteArray("0");
     QTest::addRow("negative whole") << -100.0 << QByteArray("-100") << QByteArray("-100");
-    QTest::addRow("largest plain") << 999999999999999.0 << QByteArray("999999999999999") << QByteArray("999999999999999");
+    QTest::addRow("largest plain") << 999999999999999.0 << QByteArray("999999999999999")
+                                   << QByteArray("999999999999999");
     QTest::addRow("exponent") << 1e15 << QByteArray("1e+15") << QByteArray("1e+15");
     QTest::addRow("small") << 0.0001 << QByteArray("0,0001") << QByteArray("0.0001");
 }

@@ -16,11 +16,9 @@ void BuscaCodigoTexto(const QList<QByteArray> &entries, int width, QByteArrayVie
     }
 }
 
-namespace editorcodes
-{
+namespace editorcodes {
 
-namespace
-{
+namespace {
 
 // The regional short-date format, read leniently: one or two digits for day and month.
 QString readingFormat()

@@ -15,8 +15,7 @@
 // wins; no match leaves `result` as it was. It cannot fail.
 void BuscaCodigoTexto(const QList<QByteArray> &entries, int width, QByteArrayView code, QByteArray &result);
 
-namespace editorcodes
-{
+namespace editorcodes {
 
 // The period of a date as the editor keeps it: the year in four digits, the month in two.
 struct RPeriodo {

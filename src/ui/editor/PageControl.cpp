@@ -255,9 +255,10 @@ void PageControl::paintEvent(QPaintEvent *)
         option.text = m_tabs[i].text;
         const bool first = rect.x() == 0;
         const bool last =
-            rect.right() >= width() - 1 ||
-            std::none_of(m_geometry.tabs.cbegin(), m_geometry.tabs.cend(),
-                         [&](const QRect &other) { return other.y() == rect.y() && other.x() > rect.x(); });
+            rect.right() >= width() - 1
+            || std::none_of(m_geometry.tabs.cbegin(), m_geometry.tabs.cend(), [&](const QRect &other) {
+                   return other.y() == rect.y() && other.x() > rect.x();
+               });
         option.position = first && last ? QStyleOptionTab::OnlyOneTab
                           : first       ? QStyleOptionTab::Beginning
                           : last        ? QStyleOptionTab::End

@@ -13,8 +13,7 @@ class QStackedWidget;
 // the palette's highlight colour). Keys: Left/Right on the focused tab row, Ctrl+Tab, Ctrl+Shift+Tab,
 // Ctrl+PgDown and Ctrl+PgUp from anywhere inside. A click on a tab changes the page; when the focus
 // was on the old page it moves to the first control of the new one.
-class PageControl : public QWidget
-{
+class PageControl : public QWidget {
     Q_OBJECT
 
 public:

@@ -10,10 +10,11 @@
 #include "ui/widgets/PictureEdit.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpperCaseEdit.h"
+#include "ui/widgets/WindowFont.h"
 #include "util/AppError.h"
 #include "util/Cp1252.h"
+#include "util/ProgramInfo.h"
 #include "util/TextUtils.h"
-#include "ui/widgets/WindowFont.h"
 
 #include <QAbstractItemView>
 #include <QFont>
@@ -28,8 +29,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 
 const QString kWhole = QStringLiteral(",0;-,0");
 const QString kTwoDecimals = QStringLiteral(",0.00;-,0.00");
@@ -166,8 +166,7 @@ void wrapped(QLabel *label)
 }
 
 // A grid of label and field pairs; pair column c takes grid columns 2c (label) and 2c + 1 (field).
-class Pairs
-{
+class Pairs {
 public:
     explicit Pairs(QWidget *owner) : m_grid(new QGridLayout(owner))
     {
@@ -699,7 +698,7 @@ void TFrmDatosTarvinel::FormCreate()
 {
     PageControl1->setCurrentIndex(TabTrabajador);
 
-    const QString path = codeTableFilePath();
+    const QString path = programinfo::codeTableFilePath();
     for (int i = 0; i < codesections::kCount; ++i)
         m_codes[std::size_t(i)] = readSection(path, QByteArrayView(codesections::at(i).name));
 

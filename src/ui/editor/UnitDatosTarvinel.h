@@ -32,8 +32,7 @@ class UpperCaseEdit;
 // table exactly as it was (the pending line is cancelled), so only a complete save changes the
 // table; on success the line is posted and the editor accepted. "&Cancelar" rejects the editor and
 // leaves the table untouched. Messages go through the platform's note and error boxes.
-class TFrmDatosTarvinel : public QDialog
-{
+class TFrmDatosTarvinel : public QDialog {
     Q_OBJECT
 
 public:

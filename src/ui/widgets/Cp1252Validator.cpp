@@ -3,8 +3,7 @@
 #include "util/Cp1252.h"
 
 Cp1252Validator::Cp1252Validator(bool upperCase, QObject *parent) : QValidator(parent), m_upperCase(upperCase)
-{
-}
+{}
 
 namespace {
 

@@ -30,7 +30,7 @@ struct Section {
     QString prefix;
     QString suffix;
     bool grouping = false;
-    int fixedDecimals = 0; // "0" after the point
+    int fixedDecimals = 0;    // "0" after the point
     int optionalDecimals = 0; // "#" after the point
 };
 

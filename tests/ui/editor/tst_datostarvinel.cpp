@@ -23,8 +23,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 using Fields = QList<std::pair<QByteArray, QByteArray>>;
 
@@ -223,8 +222,7 @@ bool focusIsOn(const QWidget *window, const QWidget *control)
 
 } // namespace
 
-class TestDatosTarvinel : public QObject
-{
+class TestDatosTarvinel : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -1252,8 +1250,8 @@ void TestDatosTarvinel::nothingClipped()
     QWidget *sheet = editor->PageControl1->widget(page);
     // Every control gets at least the room it asks for, and lies inside the page.
     for (QWidget *w : sheet->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(sheet) || w->isWindow() || qobject_cast<QComboBox *>(w->parentWidget()) ||
-            qobject_cast<QLineEdit *>(w->parentWidget()))
+        if (!w->isVisibleTo(sheet) || w->isWindow() || qobject_cast<QComboBox *>(w->parentWidget())
+            || qobject_cast<QLineEdit *>(w->parentWidget()))
             continue;
         const QSize wanted = w->minimumSizeHint().expandedTo(w->minimumSize());
         QVERIFY2(w->width() >= wanted.width() && w->height() >= wanted.height(),

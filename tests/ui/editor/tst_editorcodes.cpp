@@ -7,8 +7,7 @@
 
 using Entries = QList<QByteArray>;
 
-class TestEditorCodes : public QObject
-{
+class TestEditorCodes : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

@@ -22,8 +22,7 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace
-{
+namespace {
 
 const QByteArray kCodes =
     "[TipoPago]\r\n01 Remuneraciones del mes=0\r\n02 Gratificaciones=1\r\n"
@@ -73,8 +72,7 @@ void composeNewLine(TFrmDatosTarvinel &editor)
 
 } // namespace
 
-class TestEditorRoundTrip : public QObject
-{
+class TestEditorRoundTrip : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

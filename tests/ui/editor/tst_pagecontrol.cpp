@@ -6,8 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 const QStringList kTitles = {
     QStringLiteral("Datos Trabajador"),
@@ -45,8 +44,7 @@ struct Fixture {
 
 } // namespace
 
-class TestPageControl : public QObject
-{
+class TestPageControl : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -91,8 +89,9 @@ void TestPageControl::wraps()
         if (f.control.tabRowCount() > 1 && r.width() < width) {
             bool endsRow = r.right() + 1 == width;
             for (int j = 0; j < f.control.count(); ++j)
-                endsRow = endsRow ||
-                          (j != i && f.control.tabRect(j).y() == r.y() && f.control.tabRect(j).x() > r.x());
+                endsRow =
+                    endsRow
+                    || (j != i && f.control.tabRect(j).y() == r.y() && f.control.tabRect(j).x() > r.x());
             QVERIFY(endsRow);
         }
         for (int j = i + 1; j < f.control.count(); ++j)

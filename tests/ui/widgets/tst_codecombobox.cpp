@@ -137,9 +137,8 @@ void TestCodeComboBox::currentBytes()
     CodeComboBox box;
     box.setEntries(tipoPago());
     box.setCurrentIndex(3);
-    QCOMPARE(box.currentBytes(),
-             QByteArrayLiteral("10 Ca\xF1"
-                               "a"));
+    QCOMPARE(box.currentBytes(), QByteArrayLiteral("10 Ca\xF1"
+                                                   "a"));
 }
 
 QTEST_MAIN(TestCodeComboBox)

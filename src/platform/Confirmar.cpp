@@ -1,4 +1,4 @@
-#include "util/Confirmar.h"
+#include "platform/Confirmar.h"
 
 #include <QApplication>
 

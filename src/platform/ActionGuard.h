@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/Boxes.h"
+#include "util/AppError.h"
+
+#include <utility>
+
+class QWidget;
+
+// The one error boundary of the windows. Every action handler (button, menu item, key) runs its
+// work through guarded(): an AppError ends the action with the error box over `parent` and never
+// crosses a Qt signal frame. Answers true when the action ran to its end.
+template <typename Action> bool guarded(QWidget *parent, Action &&action)
+{
+    try {
+        std::forward<Action>(action)();
+        return true;
+    } catch (const AppError &error) {
+        boxes::error(parent, error.message());
+        return false;
+    }
+}
