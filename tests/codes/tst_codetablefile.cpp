@@ -1,6 +1,9 @@
 #include "codes/CodeTableFile.h"
 #include "util/AppError.h"
 
+#include "ErrorOf.h"
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,36 +12,6 @@
 #include <unistd.h>
 
 using Keys = QList<QByteArray>;
-
-namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// The message of the AppError the call raises, or an empty string.
-template <typename F> QString errorOf(F call)
-{
-    try {
-        call();
-    } catch (const AppError &e) {
-        return e.message();
-    }
-    return QString();
-}
-
-} // namespace
 
 class TestCodeTableFile : public QObject {
     Q_OBJECT
@@ -275,7 +248,7 @@ void TestCodeTableFile::roundTrip()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
-    writeBytes(path, "[Otra]\r\nk=0\r\n[Isapres]\r\nviejo=0\r\n");
+    QVERIFY(writeFileBytes(path, "[Otra]\r\nk=0\r\n[Isapres]\r\nviejo=0\r\n"));
     replaceSection(path, "Isapres", entries);
     QCOMPARE(readSection(path, "Isapres"), readBack);
     QCOMPARE(readSection(path, "Otra"), Keys{"k"});
@@ -299,13 +272,13 @@ void TestCodeTableFile::refusedWrite()
     QString witness; // a file that must come out as it went in
     if (kind == QLatin1String("fileAsFolder")) {
         witness = dir.filePath(QStringLiteral("plain"));
-        writeBytes(witness, before);
+        QVERIFY(writeFileBytes(witness, before));
         path = witness + QStringLiteral("/Tarvinel.cfg");
     } else if (kind == QLatin1String("folderAsFile")) {
         path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tarvinel.cfg")));
         witness = path + QStringLiteral("/inside");
-        writeBytes(witness, before);
+        QVERIFY(writeFileBytes(witness, before));
     } else {
         path = dir.filePath(QStringLiteral("none/Tarvinel.cfg"));
     }
@@ -334,7 +307,7 @@ void TestCodeTableFile::refusedWriteAsUser()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
     const QByteArray before("; keep\r\n[A]\r\n1 X=0\r\n[B]\r\n2 Y=0\r\n");
-    writeBytes(path, before);
+    QVERIFY(writeFileBytes(path, before));
     const QString locked = readOnlyFile ? path : dir.path();
     const QFile::Permissions original = QFile::permissions(locked);
     QVERIFY(

@@ -2,6 +2,8 @@
 #include "codes/CodeTableFile.h"
 #include "util/ProgramInfo.h"
 
+#include "TestFiles.h"
+
 #include <QFile>
 #include <QSet>
 #include <QTest>
@@ -133,9 +135,7 @@ void TestShippedCodes::addModeDefaults()
 
 void TestShippedCodes::fileIsCp1252WithCrLf()
 {
-    QFile file(kShipped);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = fileBytes(kShipped);
     QVERIFY(!bytes.isEmpty());
     QVERIFY(bytes.startsWith(';'));
     QVERIFY(bytes.endsWith("\r\n"));

@@ -3,6 +3,9 @@
 #include "util/AppError.h"
 #include "util/Cp1252.h"
 
+#include "ErrorOf.h"
+#include "FailingDevice.h"
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QBuffer>
@@ -59,16 +62,6 @@ char separatedRule(int n)
     return catalogue::field(n).kind == FieldKind::Floating ? 'R' : 'T';
 }
 
-QString failureOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &e) {
-        return e.message();
-    }
-    return {};
-}
-
 void readBytes(const QByteArray &bytes, Layout layout, RecordTable &table)
 {
     QBuffer buffer;
@@ -81,19 +74,6 @@ void readBytes(const QByteArray &bytes, Layout layout, RecordTable &table)
 QByteArray cp1252Of(const char *utf8)
 {
     return cp1252::fromUnicode(QString::fromUtf8(utf8));
-}
-
-QString dataFile(const char *name)
-{
-    return QStringLiteral(TEST_DATA_DIR "/") + QLatin1String(name);
-}
-
-QByteArray fileBytes(const char *name)
-{
-    QFile file(dataFile(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing test data");
-    return file.readAll();
 }
 
 // A fixed-position line of blanks whose `nacion` is 1.
@@ -136,21 +116,6 @@ private:
     QByteArray m_data;
     qint64 m_step;
     qint64 m_pos = 0;
-};
-
-// Fails every read, as a file whose disk went away.
-class BrokenDevice : public QIODevice {
-public:
-    BrokenDevice() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char *, qint64) override
-    {
-        errno = EIO;
-        return -1;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
 };
 
 } // namespace
@@ -221,9 +186,9 @@ void TestDeclarationReader::lineReading()
 
 void TestDeclarationReader::readFailure()
 {
-    BrokenDevice device;
+    FailingDevice device(0, EIO, QIODevice::ReadOnly);
     RecordTable table;
-    QCOMPARE(failureOf([&] { declaration::read(device, Layout::Fixed, table); }),
+    QCOMPARE(errorOf([&] { declaration::read(device, Layout::Fixed, table); }),
              QStringLiteral("I/O error 5"));
 }
 
@@ -441,7 +406,7 @@ void TestDeclarationReader::files()
 
     TestLocale regional("es_CL");
     RecordTable table;
-    declaration::read(dataFile(file.constData()), Layout(layout), table);
+    declaration::read(dataFile(QString::fromLatin1(file)), Layout(layout), table);
     QCOMPARE(table.rowCount(), rows);
     QVERIFY(!table.isPending());
     for (const QByteArray &field : fields) {
@@ -456,7 +421,7 @@ void TestDeclarationReader::shortLine104()
 {
     TestLocale regional("es_CL");
     RecordTable table;
-    declaration::read(dataFile("short_line_104.txt"), Layout::Fixed, table);
+    declaration::read(dataFile(QStringLiteral("short_line_104.txt")), Layout::Fixed, table);
     QCOMPARE(table.rowCount(), 1);
     QCOMPARE(table.textAt(0, 1), QByteArray("12345678"));
     QCOMPARE(table.textAt(0, 7), QByteArray("0"));
@@ -493,7 +458,7 @@ void TestDeclarationReader::nacionStop()
 
     TestLocale regional("es_CL");
     RecordTable table;
-    QCOMPARE(failureOf([&] { declaration::read(dataFile(file.constData()), Layout(layout), table); }),
+    QCOMPARE(errorOf([&] { declaration::read(dataFile(QString::fromLatin1(file)), Layout(layout), table); }),
              kNacionStop);
     // The stopped line is the pending last row; nothing after it was read.
     QCOMPARE(table.rowCount(), rowsBefore + 1);
@@ -512,7 +477,7 @@ void TestDeclarationReader::numbersRowsAndResetsOnce()
     QSignalSpy resets(&table, &RecordTable::tableReset);
     QSignalSpy inserted(&table, &RecordTable::rowInserted);
     QSignalSpy changed(&table, &RecordTable::rowChanged);
-    readBytes(fileBytes("canonical_separated_es_CL.txt"), Layout::Separated, table);
+    readBytes(fileBytes(dataFile(QStringLiteral("canonical_separated_es_CL.txt"))), Layout::Separated, table);
     QCOMPARE(table.rowCount(), 3); // the old row is gone
     for (int row = 0; row < 3; ++row)
         QCOMPARE(table.textAt(row, catalogue::kLinea), QByteArray::number(row + 1));
@@ -539,8 +504,8 @@ void TestDeclarationReader::pathOverload()
     QCOMPARE(table.rowCount(), 0);
 
     // A folder is refused, and the table keeps what it had.
-    declaration::read(dataFile("canonical_fixed_es_CL.txt"), Layout::Fixed, table);
-    QCOMPARE(failureOf([&] { declaration::read(dir.path(), Layout::Fixed, table); }),
+    declaration::read(dataFile(QStringLiteral("canonical_fixed_es_CL.txt")), Layout::Fixed, table);
+    QCOMPARE(errorOf([&] { declaration::read(dir.path(), Layout::Fixed, table); }),
              QStringLiteral("File access denied"));
     QCOMPARE(table.rowCount(), 3);
 }
@@ -551,13 +516,13 @@ void TestDeclarationReader::unreadableFile()
     const QString path = dir.filePath(QStringLiteral("locked.txt"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(fileBytes("canonical_fixed_es_CL.txt"));
+    file.write(fileBytes(dataFile(QStringLiteral("canonical_fixed_es_CL.txt"))));
     file.close();
     QVERIFY(file.setPermissions(QFileDevice::Permissions()));
     if (::access(QFile::encodeName(path).constData(), R_OK) == 0)
         QSKIP("the file stays readable for this user (root)");
     RecordTable table;
-    QCOMPARE(failureOf([&] { declaration::read(path, Layout::Fixed, table); }),
+    QCOMPARE(errorOf([&] { declaration::read(path, Layout::Fixed, table); }),
              QStringLiteral("File access denied"));
     QVERIFY(!table.isOpen());
 }

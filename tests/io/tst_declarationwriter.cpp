@@ -4,6 +4,9 @@
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 
+#include "ErrorOf.h"
+#include "FailingDevice.h"
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QBuffer>
@@ -22,36 +25,6 @@
 using linelayout::Layout;
 
 namespace {
-
-QString failureOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &e) {
-        return e.message();
-    }
-    return {};
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArrayLiteral("<missing>");
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file");
-}
-
-QString dataFile(const QString &name)
-{
-    return QStringLiteral(TEST_DATA_DIR "/") + name;
-}
 
 // Every field of every row, and whether a row is pending: what "the table is unchanged" means.
 QByteArrayList snapshot(const RecordTable &table)
@@ -84,36 +57,6 @@ QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
-
-// Takes `limit` bytes, then fails the way a full disk does.
-class FailingDevice : public QIODevice {
-public:
-    FailingDevice(qint64 limit, int cause) : m_limit(limit), m_cause(cause)
-    {
-        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-    const QByteArray &written() const { return m_written; }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 size) override
-    {
-        const qint64 room = m_limit - m_written.size();
-        if (room <= 0 || size > room)
-            errno = m_cause;
-        if (room <= 0)
-            return -1;
-        const qint64 taken = std::min(size, room);
-        m_written.append(data, taken);
-        return taken;
-    }
-
-private:
-    qint64 m_limit;
-    int m_cause;
-    QByteArray m_written;
-};
 
 // Lowers the largest file this process may write; writing past it fails with EFBIG.
 class FileSizeLimit {
@@ -189,9 +132,9 @@ void TestDeclarationWriter::roundTrip()
     const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
     declaration::write(table, Layout(layout), target);
 
-    const QByteArray expected = readAll(dataFile(file));
+    const QByteArray expected = fileBytes(dataFile(file));
     QVERIFY(expected.contains('\xD1') && expected.contains('\xE1') && expected.contains('\xBA'));
-    const QByteArrayList written = readAll(target).split('\n');
+    const QByteArrayList written = fileBytes(target).split('\n');
     const QByteArrayList lines = expected.split('\n');
     QCOMPARE(written.size(), lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
@@ -219,11 +162,11 @@ void TestDeclarationWriter::emptyTableGivesEmptyFile()
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
-    writeFile(target, "old contents\r\n");
+    QVERIFY(writeFileBytes(target, "old contents\r\n"));
     RecordTable table;
     table.open();
     declaration::write(table, Layout::Fixed, target);
-    QCOMPARE(readAll(target), QByteArray());
+    QCOMPARE(fileBytes(target), QByteArray());
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
 }
 
@@ -256,9 +199,9 @@ void TestDeclarationWriter::writingTwiceIsIdentical()
     QTemporaryDir dir;
     declaration::write(table, Layout::Fixed, dir.filePath(QStringLiteral("a.txt")));
     declaration::write(table, Layout::Fixed, dir.filePath(QStringLiteral("b.txt")));
-    const QByteArray first = readAll(dir.filePath(QStringLiteral("a.txt")));
+    const QByteArray first = fileBytes(dir.filePath(QStringLiteral("a.txt")));
     QCOMPARE(first.count("\r\n"), 3);
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("b.txt"))), first);
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("b.txt"))), first);
 }
 
 void TestDeclarationWriter::deviceFailure_data()
@@ -283,8 +226,8 @@ void TestDeclarationWriter::deviceFailure()
     RecordTable table;
     fill(table, 200); // more than one block of lines
     const QByteArrayList before = snapshot(table);
-    FailingDevice device(limit, cause);
-    QCOMPARE(failureOf([&] { declaration::write(table, Layout::Fixed, device); }), message);
+    FailingDevice device(limit, cause, QIODevice::WriteOnly);
+    QCOMPARE(errorOf([&] { declaration::write(table, Layout::Fixed, device); }), message);
     QCOMPARE(snapshot(table), before);
     QVERIFY(device.written().size() <= limit);
 }
@@ -308,18 +251,17 @@ void TestDeclarationWriter::pathFailure()
     QFETCH(QString, message);
 
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("old.txt")), "old\r\n");
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("old.txt")), "old\r\n"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     const QStringList before = entries(dir.path());
     RecordTable table;
     fill(table, 3);
     const QByteArrayList rows = snapshot(table);
     table.moveTo(1);
-    QCOMPARE(failureOf([&] { declaration::write(table, Layout::Fixed, dir.filePath(relativePath)); }),
-             message);
+    QCOMPARE(errorOf([&] { declaration::write(table, Layout::Fixed, dir.filePath(relativePath)); }), message);
     QCOMPARE(entries(dir.path()), before);
     QVERIFY(entries(dir.filePath(QStringLiteral("folder"))).isEmpty());
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("old.txt"))), QByteArray("old\r\n"));
+    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("old.txt"))), QByteArray("old\r\n"));
     QCOMPARE(snapshot(table), rows);
     QCOMPARE(table.currentRow(), 1); // nothing was written, so the cursor did not move
 }
@@ -328,16 +270,16 @@ void TestDeclarationWriter::readOnlyTarget()
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
-    writeFile(target, "old\r\n");
+    QVERIFY(writeFileBytes(target, "old\r\n"));
     QVERIFY(QFile::setPermissions(target,
                                   QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     if (::access(QFile::encodeName(target).constData(), W_OK) == 0)
         QSKIP("a read-only file stays writable for this user (root)");
     RecordTable table;
     fill(table, 3);
-    QCOMPARE(failureOf([&] { declaration::write(table, Layout::Fixed, target); }),
+    QCOMPARE(errorOf([&] { declaration::write(table, Layout::Fixed, target); }),
              QStringLiteral("File access denied"));
-    QCOMPARE(readAll(target), QByteArray("old\r\n"));
+    QCOMPARE(fileBytes(target), QByteArray("old\r\n"));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
 }
 
@@ -347,8 +289,8 @@ void TestDeclarationWriter::failureWhileWriting()
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
-    const QByteArray old = readAll(dataFile(QStringLiteral("canonical_fixed_es_CL.txt")));
-    writeFile(target, old);
+    const QByteArray old = fileBytes(dataFile(QStringLiteral("canonical_fixed_es_CL.txt")));
+    QVERIFY(writeFileBytes(target, old));
     RecordTable table;
     fill(table, 500); // about 430 000 bytes
     const QByteArrayList before = snapshot(table);
@@ -357,10 +299,10 @@ void TestDeclarationWriter::failureWhileWriting()
         FileSizeLimit limit(200000);
         if (!limit.isActive())
             QSKIP("the file size limit cannot be set here");
-        failure = failureOf([&] { declaration::write(table, Layout::Fixed, target); });
+        failure = errorOf([&] { declaration::write(table, Layout::Fixed, target); });
     }
     QCOMPARE(failure, ioerror::message(EFBIG));
-    QCOMPARE(readAll(target), old);
+    QCOMPARE(fileBytes(target), old);
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
     QCOMPARE(snapshot(table), before);
     QVERIFY(table.currentRow() > 0); // the walk stopped where the write failed
@@ -368,7 +310,7 @@ void TestDeclarationWriter::failureWhileWriting()
 
     // The user can try again once the cause is gone.
     declaration::write(table, Layout::Fixed, target);
-    QCOMPARE(readAll(target).count("\r\n"), 500);
+    QCOMPARE(fileBytes(target).count("\r\n"), 500);
 }
 
 QTEST_GUILESS_MAIN(TestDeclarationWriter)

@@ -8,6 +8,7 @@
 #include "util/ProgramInfo.h"
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QApplication>
@@ -25,12 +26,6 @@ template <typename T> T *control(QWidget &window, const char *name)
     if (!found)
         qFatal("no control %s", name);
     return found;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -110,8 +105,8 @@ void TestEditArchivo::readAndWriteBack()
     QCOMPARE(desktop.messages.size(), 1); // the reminder; no error box, no close question
     QCOMPARE(desktop.saveRequests.size(), 1);
     QCOMPARE(rows, 3);
-    const QByteArray input = readAll(file);
-    QCOMPARE(readAll(written), input);
+    const QByteArray input = fileBytes(file);
+    QCOMPARE(fileBytes(written), input);
     QVERIFY(input.contains('\xD1'));
 }
 

@@ -4,6 +4,7 @@
 #include "ui/widgets/RadioGroup.h"
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QPushButton>
@@ -15,11 +16,6 @@ using linelayout::Layout;
 using platform::Answer;
 
 namespace {
-
-QString dataFile(const char *name)
-{
-    return QStringLiteral(TEST_DATA_DIR "/") + QLatin1String(name);
-}
 
 struct Dialog {
     TFrmSeleccionar window;
@@ -126,8 +122,10 @@ void TestUnitSeleccionar::goodFileOpensListing_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("layout");
 
-    QTest::addRow("fixed positions") << 0 << dataFile("canonical_fixed_es_CL.txt") << int(Layout::Fixed);
-    QTest::addRow("separator") << 1 << dataFile("canonical_separated_es_CL.txt") << int(Layout::Separated);
+    QTest::addRow("fixed positions") << 0 << dataFile(QStringLiteral("canonical_fixed_es_CL.txt"))
+                                     << int(Layout::Fixed);
+    QTest::addRow("separator") << 1 << dataFile(QStringLiteral("canonical_separated_es_CL.txt"))
+                               << int(Layout::Separated);
 }
 
 void TestUnitSeleccionar::goodFileOpensListing()
@@ -185,10 +183,11 @@ void TestUnitSeleccionar::failureShowsErrorBox_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("message");
 
-    QTest::addRow("nacion stop") << 0 << dataFile("nacion_letter_line_3.txt")
+    QTest::addRow("nacion stop") << 0 << dataFile(QStringLiteral("nacion_letter_line_3.txt"))
                                  << QStringLiteral("Invalid value for field 'nacion'.");
     QTest::addRow("fixed file read as separator")
-        << 1 << dataFile("canonical_fixed_es_CL.txt") << QStringLiteral("Invalid value for field 'nacion'.");
+        << 1 << dataFile(QStringLiteral("canonical_fixed_es_CL.txt"))
+        << QStringLiteral("Invalid value for field 'nacion'.");
     QTest::addRow("a folder") << 0 << QStringLiteral(TEST_DATA_DIR) << QStringLiteral("File access denied.");
 }
 
@@ -211,7 +210,7 @@ void TestUnitSeleccionar::failureShowsErrorBox()
     QCOMPARE(dialog.radioGroup()->itemIndex(), item);
 
     // The dialog can load another file at once.
-    desktop.fileNames.enqueue(dataFile("canonical_fixed_es_CL.txt"));
+    desktop.fileNames.enqueue(dataFile(QStringLiteral("canonical_fixed_es_CL.txt")));
     desktop.onNextModal([](QDialog &window) { window.reject(); });
     dialog.radioGroup()->setItemIndex(0);
     dialog.accept();

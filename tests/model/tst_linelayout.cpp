@@ -1,6 +1,7 @@
 #include "model/LineLayout.h"
 #include "model/RecordTable.h"
 
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QFile>
@@ -12,10 +13,7 @@ namespace {
 
 QList<QByteArray> goldenLines(const QString &name)
 {
-    QFile file(QStringLiteral(TEST_DATA_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing golden file");
-    QList<QByteArray> lines = file.readAll().split('\n');
+    QList<QByteArray> lines = fileBytes(dataFile(name)).split('\n');
     lines.removeLast(); // after the last line end
     for (QByteArray &line : lines)
         line.chop(1); // the carriage return

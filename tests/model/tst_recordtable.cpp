@@ -1,6 +1,7 @@
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 
+#include "ErrorOf.h"
 #include "TestLocale.h"
 
 #include <QSignalSpy>
@@ -11,17 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Runs `action` and answers the message of the AppError it raised, or "" when it raised none.
-QString failureOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &e) {
-        return e.message();
-    }
-    return {};
-}
 
 // A table with `n` stored rows whose `Linea` is 1..n.
 void fill(RecordTable &table, int n)
@@ -195,7 +185,7 @@ void TestRecordTable::failures()
     RecordTable table;
     table.open();
     table.append();
-    const QString failure = failureOf([&] {
+    const QString failure = errorOf([&] {
         if (setter == u"lookup") {
             table.fieldByName(field);
             return;
@@ -243,7 +233,7 @@ void TestRecordTable::looseEmptyTextKeepsValue()
     table.append();
     FieldRef amount = table.fieldByName("impo_afp");
     amount.setNumber(42);
-    QVERIFY(!failureOf([&] { amount.setLoose(QByteArray()); }).isEmpty());
+    QVERIFY(!errorOf([&] { amount.setLoose(QByteArray()); }).isEmpty());
     QCOMPARE(amount.asNumber(), 42.0);
 }
 
@@ -346,7 +336,7 @@ void TestRecordTable::deleteRows()
     table.deleteRow();
     QCOMPARE(table.rowCount(), 0);
     QCOMPARE(table.currentRow(), -1);
-    QCOMPARE(failureOf([&] { table.deleteRow(); }), u"Cannot perform this operation on an empty dataset"_s);
+    QCOMPARE(errorOf([&] { table.deleteRow(); }), u"Cannot perform this operation on an empty dataset"_s);
 
     fill(table, 2);
     table.append(); // a pending new row is cancelled, not deleted with the one before it
@@ -394,8 +384,8 @@ void TestRecordTable::movingThePendingRow()
     table.next();
     QCOMPARE(lineas(table), (QList<int>{10, 2, 3}));
 
-    QCOMPARE(failureOf([&] { table.post(); }), u"Dataset not in edit or insert mode"_s);
-    QCOMPARE(failureOf([&] { table.fieldByName("rut").setNumber(1); }),
+    QCOMPARE(errorOf([&] { table.post(); }), u"Dataset not in edit or insert mode"_s);
+    QCOMPARE(errorOf([&] { table.fieldByName("rut").setNumber(1); }),
              u"Dataset not in edit or insert mode"_s);
 }
 

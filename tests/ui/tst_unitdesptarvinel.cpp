@@ -9,6 +9,7 @@
 #include "util/WebAddresses.h"
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QApplication>
@@ -548,9 +549,7 @@ void TestUnitDespTarvinel::createFileWritesLayout()
     QByteArray expected;
     for (int row = 0; row < l.table().rowCount(); ++row)
         expected += linelayout::compose(linelayout::rowTexts(l.table(), row), layout) + "\r\n";
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), expected);
+    QCOMPARE(fileBytes(path), expected);
     QCOMPARE(expected.contains(';'), layout == linelayout::Layout::Separated);
     // The write leaves the last line current, and the grid shows it.
     QCOMPARE(l.grid()->currentIndex().row(), 2);

@@ -11,6 +11,7 @@
 #include "util/ProgramInfo.h"
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QApplication>
@@ -27,20 +28,8 @@ namespace {
 
 using Fields = QList<std::pair<QByteArray, QByteArray>>;
 
-// The code tables of most tests: enough entries for every add-mode default position.
-const QByteArray kCodes =
-    "[TipoPago]\r\n01 Remuneraciones=0\r\n02 Gratificaciones=1\r\n"
-    "[Tipo Trabajador]\r\n0 Activo=0\r\n1 Pensionado=1\r\n"
-    "[Movimiento Personal]\r\n0 Sin movimiento=0\r\n1 Contratacion=1\r\n"
-    "[Tramo Familiar]\r\nA Primer=0\r\nB Segundo=1\r\nC Tercer=2\r\nD Sin derecho=3\r\n"
-    "[Nombre AFP]\r\n33 Capital=0\r\n08 ProVida=1\r\n"
-    "[Codigo Caja]\r\n0000 Sin caja=0\r\n0012 Caja doce=1\r\n"
-    "[Isapres]\r\n01 I1=0\r\n02 I2=1\r\n03 I3=2\r\n04 I4=3\r\n05 I5=4\r\n07 Fonasa=5\r\n"
-    "[CCAF]\r\n01 C1=0\r\n02 C2=1\r\n03 C3=2\r\n04 C4=3\r\n05 C5=4\r\n00 Sin CCAF=5\r\n"
-    "[Mutual]\r\n00 Sin mutual=0\r\n02 M2=1\r\n03 M3=2\r\n01 ACHS=3\r\n"
-    "[APV]\r\n000 Sin APV=0\r\n033 AFP Capital=1\r\n"
-    "[Movimiento Voluntario]\r\n00 Sin movimiento=0\r\n01 Inicio=1\r\n"
-    "[Tipo Linea]\r\n00 Principal=0\r\n01 Adicional=1\r\n";
+// The code tables of most tests, with enough entries for every add-mode default position.
+const QByteArray kCodes = fileBytes(testCodeTablePath());
 
 // Replaces one section of kCodes by the given entries.
 QByteArray codesWith(const QByteArray &section, const QList<QByteArray> &entries)
@@ -306,9 +295,7 @@ void TestDatosTarvinel::cleanup()
 
 void TestDatosTarvinel::writeCodes(const QByteArray &content)
 {
-    QFile file(m_folder->filePath(QStringLiteral("Tarvinel.cfg")));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(content), content.size());
+    QVERIFY(writeFileBytes(m_folder->filePath(QStringLiteral("Tarvinel.cfg")), content));
 }
 
 std::unique_ptr<TFrmDatosTarvinel> TestDatosTarvinel::open(bool addMode, QDate today)

@@ -12,6 +12,7 @@
 #include "util/ProgramInfo.h"
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QAction>
@@ -23,27 +24,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QByteArray kCodes =
-    "[TipoPago]\r\n01 Remuneraciones del mes=0\r\n02 Gratificaciones=1\r\n"
-    "[Tipo Trabajador]\r\n0 Activo=0\r\n1 Pensionado y cotiza=1\r\n"
-    "[Movimiento Personal]\r\n0 Sin movimiento=0\r\n1 Contratacion=1\r\n"
-    "[Tramo Familiar]\r\nA Primer tramo=0\r\nB Segundo tramo=1\r\nC Tercer tramo=2\r\n"
-    "D Sin derecho=3\r\n"
-    "[Nombre AFP]\r\n33 Capital=0\r\n08 ProVida=1\r\n00 No esta en AFP=2\r\n"
-    "[Codigo Caja]\r\n0000 Sin caja ex regimen=0\r\n"
-    "[Isapres]\r\n01 I1=0\r\n02 I2=1\r\n03 I3=2\r\n04 I4=3\r\n05 I5=4\r\n07 Fonasa=5\r\n"
-    "[CCAF]\r\n01 Los Andes=0\r\n02 C2=1\r\n03 C3=2\r\n04 C4=3\r\n05 C5=4\r\n00 Sin CCAF=5\r\n"
-    "[Mutual]\r\n00 Sin mutual=0\r\n02 M2=1\r\n03 M3=2\r\n01 ACHS=3\r\n"
-    "[APV]\r\n000 Sin APV=0\r\n033 AFP Capital=1\r\n"
-    "[Movimiento Voluntario]\r\n00 Sin movimiento=0\r\n01 Inicio=1\r\n"
-    "[Tipo Linea]\r\n00 Principal=0\r\n01 Adicional=1\r\n";
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The changes of the test to the first line of the file.
 void modifyFirstLine(TFrmDatosTarvinel &editor)
@@ -95,9 +75,7 @@ void TestEditorRoundTrip::init()
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     programinfo::setProgramFolder(m_folder->path());
-    QFile codes(m_folder->filePath(QStringLiteral("Tarvinel.cfg")));
-    QVERIFY(codes.open(QIODevice::WriteOnly));
-    QCOMPARE(codes.write(kCodes), kCodes.size());
+    QVERIFY(installTestCodeTable(m_folder->path()));
     m_platform = std::make_unique<ScriptedPlatform>();
 }
 
@@ -111,8 +89,8 @@ void TestEditorRoundTrip::cleanup()
 
 void TestEditorRoundTrip::compareWithExpected(const QString &written)
 {
-    const QByteArray actual = readAll(written);
-    const QByteArray expected = readAll(QStringLiteral(TEST_DATA_DIR "/two_lines_separated_edited.txt"));
+    const QByteArray actual = fileBytes(written);
+    const QByteArray expected = fileBytes(dataFile(QStringLiteral("two_lines_separated_edited.txt")));
     QVERIFY(!expected.isEmpty());
     // Line by line first, so that a difference reads as text.
     const QList<QByteArray> actualLines = actual.split('\n');
@@ -132,7 +110,7 @@ void TestEditorRoundTrip::editAndWrite_data()
 void TestEditorRoundTrip::editAndWrite()
 {
     QFETCH(bool, throughListing);
-    const QString input = QStringLiteral(TEST_DATA_DIR "/two_lines_separated.txt");
+    const QString input = dataFile(QStringLiteral("two_lines_separated.txt"));
     const QString output = m_folder->filePath(QStringLiteral("written.txt"));
 
     if (!throughListing) {
