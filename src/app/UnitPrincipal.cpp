@@ -2,12 +2,12 @@
 
 #include "app/JDGMessage.h"
 #include "app/LinkLabel.h"
-#include "app/Pictures.h"
 #include "platform/Platform.h"
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
 #include "io/UnitSeleccionar.h"
+#include "ui/Pictures.h"
 #include "ui/widgets/WindowFont.h"
 
 #include <QApplication>
@@ -92,7 +92,7 @@ QPushButton *makeButton(QWidget *panel, const char *name, const QString &caption
 {
     auto *button = new QPushButton(glyph, caption, panel);
     button->setObjectName(QLatin1String(name));
-    button->setIconSize(QSize(pictures::glyphSize, pictures::glyphSize));
+    button->setIconSize(QSize(pictures::buttonGlyphSize, pictures::buttonGlyphSize));
     button->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
     return button;
 }
@@ -126,12 +126,12 @@ void TFrmPrincipal::buildControls()
     panel->setAutoFillBackground(true);
     outer->addWidget(panel);
 
-    QPushButton *edit = makeButton(panel, "BitBtn1", QStringLiteral("&Editar Archivo"), pictures::editGlyph(),
-                                   buttonLefts[0]);
+    QPushButton *edit =
+        makeButton(panel, "BitBtn1", QStringLiteral("&Editar Archivo"), pictures::editFile(), buttonLefts[0]);
     QPushButton *about =
-        makeButton(panel, "BitBtn2", QStringLiteral("&Acerca de..."), pictures::aboutGlyph(), buttonLefts[1]);
+        makeButton(panel, "BitBtn2", QStringLiteral("&Acerca de..."), pictures::about(), buttonLefts[1]);
     QPushButton *quit =
-        makeButton(panel, "BitBtn3", QStringLiteral("&Salir"), pictures::exitGlyph(), buttonLefts[2]);
+        makeButton(panel, "BitBtn3", QStringLiteral("&Salir"), pictures::exit(), buttonLefts[2]);
     about->setVisible(false);
     setTabOrder(edit, about);
     setTabOrder(about, quit);

@@ -4,7 +4,7 @@
 #include "platform/Boxes.h"
 #include "platform/Platform.h"
 #include "ui/CodeMenu.h"
-#include "ui/ListingPictures.h"
+#include "ui/Pictures.h"
 #include "ui/ProgramState.h"
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
@@ -85,29 +85,29 @@ void TFrmTarvinel::buildControls()
     bar->setSpacing(2);
     outer->addWidget(panel);
 
-    namespace pics = listingpictures;
     QToolButton *crear =
         addButton("SpeedButton1", QStringLiteral("Crear &Arch."),
-                  QStringLiteral("Crear archivo de texto para Tarvinel"), pics::createFile());
+                  QStringLiteral("Crear archivo de texto para Tarvinel"), pictures::createFile());
     QToolButton *web = addButton("SpeedButton3", QStringLiteral("&Tarvinel"),
-                                 QStringLiteral("Entra a la Página de Tarvinel"), pics::webSite());
+                                 QStringLiteral("Entra a la Página de Tarvinel"), pictures::webSite());
     QToolButton *excel = addButton("SpeedButton5", QStringLiteral("E&xcel"),
-                                   QStringLiteral("Envia archivo a Excel"), pics::spreadsheet());
+                                   QStringLiteral("Envia archivo a Excel"), pictures::spreadsheet());
     QToolButton *modificar = addButton("SpeedButton6", QStringLiteral("&Modificar"),
-                                       QStringLiteral("Modificar datos de un empleado"), pics::modify());
+                                       QStringLiteral("Modificar datos de un empleado"), pictures::modify());
     QToolButton *eliminar = addButton("SpeedButton7", QStringLiteral("&Eliminar"),
-                                      QStringLiteral("Eliminar línea"), pics::remove());
+                                      QStringLiteral("Eliminar línea"), pictures::remove());
     QToolButton *codigos = addButton("SpeedButton2", QStringLiteral("C&ódigos"),
-                                     QStringLiteral("Modifica códigos de Tarvinel"), pics::codes());
+                                     QStringLiteral("Modifica códigos de Tarvinel"), pictures::codes());
     QToolButton *masiva = addButton("SpeedButton9", QStringLiteral("Masi&va"),
-                                    QStringLiteral("Modificación masiva"), pics::massive());
-    QToolButton *contratos = addButton("SpeedButton11", QStringLiteral("2° Contra."),
-                                       QStringLiteral("Asigna segundos contratos"), pics::secondContract());
-    QToolButton *ayuda = addButton("SpeedButton8", QString(), QStringLiteral("Ayuda"), pics::help());
+                                    QStringLiteral("Modificación masiva"), pictures::massive());
+    QToolButton *contratos =
+        addButton("SpeedButton11", QStringLiteral("2° Contra."), QStringLiteral("Asigna segundos contratos"),
+                  pictures::secondContract());
+    QToolButton *ayuda = addButton("SpeedButton8", QString(), QStringLiteral("Ayuda"), pictures::help());
     QToolButton *acerca =
-        addButton("SpeedButton10", QString(), QStringLiteral("Acerca de..."), pics::about());
+        addButton("SpeedButton10", QString(), QStringLiteral("Acerca de..."), pictures::about());
     QToolButton *cerrar =
-        addButton("SpeedButton4", QString(), QStringLiteral("Cerrar esta pantalla"), pics::closeWindow());
+        addButton("SpeedButton4", QString(), QStringLiteral("Cerrar esta pantalla"), pictures::exit());
     bar->addStretch(1);
 
     connect(crear, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton1Click);
@@ -161,7 +161,7 @@ QToolButton *TFrmTarvinel::addButton(const char *name, const QString &caption, c
     // Like the bar's buttons always were, they never take the focus from the grid.
     button->setFocusPolicy(Qt::NoFocus);
     button->setIcon(glyph);
-    button->setIconSize(QSize(listingpictures::glyphSize, listingpictures::glyphSize));
+    button->setIconSize(QSize(pictures::barGlyphSize, pictures::barGlyphSize));
     button->setToolTip(hint);
     button->setFixedHeight(kButtonHeight);
     if (caption.isEmpty()) {

@@ -191,9 +191,9 @@ private:
 
     void loadDefaults();
     void loadFromLine();
-    // Step 1 of saving: false after showing the first check that fails.
+    // The checks before saving: false after showing the first one that fails.
     bool checkEntries();
-    // Step 3: every control into the pending line, in order; throws Stop or AppError.
+    // Saving proper: every control into the pending line, in order; throws Stop or AppError.
     void copyToLine();
     void refuse(const Stop &stop);
 
