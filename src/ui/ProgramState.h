@@ -4,10 +4,6 @@
 
 // The program-wide context that one window leaves for the next one it opens.
 
-// True while the record editor is open to add a line, false while it modifies the current one. The
-// listing window sets it just before it opens the editor.
-inline bool ModoAgregar = false;
-
 // The section of Tarvinel.cfg and the width of its codes that the code-table editor is to edit; the
 // listing window's code menu sets both just before it creates the editor.
 inline QByteArray SeccionCodigos;

@@ -5,7 +5,6 @@
 #include "platform/Platform.h"
 #include "ui/CodeMenu.h"
 #include "ui/Pictures.h"
-#include "ui/ProgramState.h"
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
@@ -245,8 +244,7 @@ void TFrmTarvinel::SpeedButton6Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    ModoAgregar = false;
-    auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, ModoAgregar, this);
+    auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, /*ModoAgregar=*/false, this);
     platform::current().showModal(*editor);
 }
 
@@ -284,11 +282,9 @@ void TFrmTarvinel::Agregar1Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    ModoAgregar = true;
-    auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, ModoAgregar, this);
+    auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, /*ModoAgregar=*/true, this);
     const bool added = platform::current().showModal(*editor) == QDialog::Accepted;
     const int newLine = m_table.currentRow();
-    ModoAgregar = false;
     RenumerarLineas();
     // The user goes on with the line just added, not with the last one the numbering reached.
     if (added)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "codes/CodeSections.h"
-#include "ui/editor/EditorCodes.h"
+#include "ui/editor/DatosTarvinelBindings.h"
+#include "ui/editor/DatosTarvinelUi.h"
+#include "util/EntryConversions.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -9,22 +11,15 @@
 #include <QList>
 
 #include <array>
+#include <optional>
 
-class CodeComboBox;
-class CurrencyEdit;
-class DateEdit;
 class FieldRef;
-class PageControl;
-class PictureEdit;
-class QPushButton;
-class RadioGroup;
 class RecordTable;
-class UpperCaseEdit;
 
 // The record editor "Modificar Datos": every field of one declaration line on four tabs.
 //
-// Modify mode (addMode false) shows the current line of `table` and "&Aceptar" changes it; add mode
-// starts from defaults and "&Aceptar" inserts a new line in front of the current one. The code
+// Modify mode (ModoAgregar false) shows the current line of `table` and "&Aceptar" changes it; add
+// mode starts from defaults and "&Aceptar" inserts a new line in front of the current one. The code
 // lists are read from Tarvinel.cfg when the editor is made; the controls are filled when it is
 // first shown, with `today` (the current date when invalid) as the current period.
 //
@@ -36,141 +31,17 @@ class TFrmDatosTarvinel : public QDialog {
     Q_OBJECT
 
 public:
-    TFrmDatosTarvinel(RecordTable &table, bool addMode, QWidget *parent = nullptr, QDate today = QDate());
+    TFrmDatosTarvinel(RecordTable &table, bool ModoAgregar, QWidget *parent = nullptr, QDate today = QDate());
     ~TFrmDatosTarvinel() override;
 
-    bool addMode() const { return m_addMode; }
-    void setToday(QDate today) { m_today = today; }
+    bool addMode() const { return m_ModoAgregar; }
+    // The controls, named as on the screen.
+    DatosTarvinelUi &ui() { return m_ui; }
     // The period of the last showing.
-    const editorcodes::RPeriodo &period() const { return m_period; }
-    // The entries read for a code table.
-    const QList<QByteArray> &codes(CodeTable table) const { return m_codes[std::size_t(table)]; }
+    const entryconversions::RPeriodo &period() const { return m_period; }
 
-    void FormCreate();
-    void FormShow();
     void BitBtn1Click();
     void BitBtn2Click();
-    void PageControl1Change();
-
-    // The tabs, in order.
-    enum Tab { TabTrabajador, TabAfp, TabVoluntario, TabCcaf };
-
-    PageControl *PageControl1;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
-
-    // "Datos Trabajador"
-    PictureEdit *EdRut;
-    UpperCaseEdit *EdDV;
-    RadioGroup *RGpSexo;
-    UpperCaseEdit *EdApepat;
-    UpperCaseEdit *EdApeMat;
-    UpperCaseEdit *EdNombres;
-    RadioGroup *RGNacionalidad;
-    CodeComboBox *CBxTipoPago;
-    PictureEdit *EdPerDesde;
-    PictureEdit *EdPerHasta;
-    RadioGroup *RGpRegPrevi;
-    CodeComboBox *CBxTTrabajador;
-    CurrencyEdit *CuEdDiasTrab;
-    CodeComboBox *CBxTipoLinea;
-    CodeComboBox *CBxMovPersonal;
-    DateEdit *DEdMovDesde;
-    DateEdit *DEdMovHasta;
-    CodeComboBox *CBxTramoFam;
-    UpperCaseEdit *EdCargasSimples;
-    UpperCaseEdit *EdCargasMater;
-    UpperCaseEdit *EdCargasInva;
-    CurrencyEdit *CuEdAsigFamiliar;
-    CurrencyEdit *CuEdAsigRetro;
-    CurrencyEdit *CuEdReintegro;
-    RadioGroup *RGSubsiTrabajador;
-
-    // "Datos AFP - APVI - APVC"
-    CodeComboBox *CBxAfp;
-    CurrencyEdit *CuEdImpoAFP;
-    CurrencyEdit *CuEdCotizaAfp;
-    CurrencyEdit *CuEdAporteSIS;
-    CurrencyEdit *CuEdAhorroAfp;
-    CurrencyEdit *CuEdRentaImpSust;
-    CurrencyEdit *CuEdTasaPacSust;
-    CurrencyEdit *CuEdAporteIndemSust;
-    CurrencyEdit *CuEdPeriSust;
-    DateEdit *DEdPerDesdeSust;
-    DateEdit *DEdPerHastaSust;
-    UpperCaseEdit *EdTrabPesado;
-    CurrencyEdit *CuEdPorTrabPesado;
-    CurrencyEdit *CuEdCotTrabPesado;
-    CodeComboBox *CBxApvi;
-    UpperCaseEdit *EdContratoApvi;
-    RadioGroup *RGFormaPagoAPVI;
-    CurrencyEdit *CuEdCotAPVI;
-    CurrencyEdit *CuEdDepConveniAPVI;
-    CodeComboBox *CBxAPVC;
-    UpperCaseEdit *EdContratoAPVC;
-    RadioGroup *RGFormaPAgoAPVC;
-    CurrencyEdit *CuEdCotAPVC;
-    CurrencyEdit *CuEdCotEmpleador;
-
-    // "Datos Afi. Voluntario - INP - Salud"
-    PictureEdit *PFRutAfiVol;
-    UpperCaseEdit *EdDVAfiVol;
-    UpperCaseEdit *EdApePatVolun;
-    UpperCaseEdit *EdApeMatVolun;
-    UpperCaseEdit *EdNombreVolun;
-    CodeComboBox *CBxMovVolun;
-    DateEdit *DEdDesdeVolun;
-    DateEdit *DEdHastaVolun;
-    CodeComboBox *CBxAfpVolun;
-    CurrencyEdit *CuEdCapiVolun;
-    CurrencyEdit *CuEdAhoVolun;
-    CurrencyEdit *CuEdPerCotizaVolun;
-    CodeComboBox *CBxCodCajaReg;
-    CurrencyEdit *CuEdTasaCaja;
-    CurrencyEdit *CuedImpoFonasa;
-    CurrencyEdit *CuEdCotizaInp;
-    CodeComboBox *CBxCodCajaDesa;
-    CurrencyEdit *CuEdTasaDesa;
-    CurrencyEdit *CuEdCotizaDesa;
-    CurrencyEdit *CuEdRentaImpDes;
-    CurrencyEdit *CuEdCotFonasa;
-    CurrencyEdit *CuEdAccidentes;
-    CurrencyEdit *CuEdLey;
-    CurrencyEdit *CuEdDescCargas;
-    CurrencyEdit *CuEdBonoGob;
-    CodeComboBox *CBxIsapre;
-    CurrencyEdit *CuEdNumeroFun;
-    CurrencyEdit *CuedImpoSalud;
-    RadioGroup *RGpMonedaPlan;
-    CurrencyEdit *CuEdCotPactada;
-    CurrencyEdit *CuEdCotizaIsap;
-    CurrencyEdit *CuEdCotAdicio;
-    CurrencyEdit *CuEdMontoGes;
-
-    // "Datos CCAF - Mutual - Cesantía - Centro Costo"
-    CodeComboBox *CBxCodigoCcaf;
-    CurrencyEdit *CuEdImpoCCAF;
-    CurrencyEdit *CuEdCredPerso;
-    CurrencyEdit *CuEdDescDental;
-    CurrencyEdit *CuEdDescLeas;
-    CurrencyEdit *CuEdSeguroVida;
-    CurrencyEdit *CuEdOtrosDesc;
-    CurrencyEdit *CuEdCotizaCCAF;
-    CurrencyEdit *CuEdCarFamCcaf;
-    CurrencyEdit *CuEdOtrosCCAF1;
-    CurrencyEdit *CuEdOtrosCCAF2;
-    CurrencyEdit *CuEdBonoGobCCAF;
-    UpperCaseEdit *EdSucurCCAF;
-    CodeComboBox *CBxMutual;
-    CurrencyEdit *CuEdImpoMutual;
-    CurrencyEdit *CuEdCotMutual;
-    CurrencyEdit *CuEdSucursal;
-    CurrencyEdit *CuEdImpoCesantia;
-    CurrencyEdit *CuEdAporteTrab;
-    CurrencyEdit *CuEdAporteEmp;
-    PictureEdit *EdRutPagSub;
-    UpperCaseEdit *EdDVPagSub;
-    UpperCaseEdit *EdCentroCosto;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -183,18 +54,18 @@ private:
         QWidget *focus;
     };
 
-    QWidget *buildTrabajador();
-    QWidget *buildAfp();
-    QWidget *buildVoluntario();
-    QWidget *buildCcaf();
-    void orderTabs();
+    void FormCreate();
+    void FormShow();
+    void PageControl1Change();
 
     void loadDefaults();
     void loadFromLine();
-    // The checks before saving: false after showing the first one that fails.
+    // Answers whether the line was saved; a refusal has been shown.
+    bool save();
+    // The checks made before anything is written: false after showing the first that fails.
     bool checkEntries();
-    // Saving proper: every control into the pending line, in order; throws Stop or AppError.
-    void copyToLine();
+    // Every control into the pending line; the stop that refuses the save, if any.
+    std::optional<Stop> copyToLine();
     void refuse(const Stop &stop);
 
     FieldRef field(const char *name);
@@ -202,12 +73,14 @@ private:
     void showCode(CodeComboBox *box, CodeTable table, const char *name);
     // The entries of a box: those of its table, after the built-in one for CBxMovVolun.
     QList<QByteArray> entriesOf(const CodeComboBox *box, CodeTable table) const;
-    double code(CodeComboBox *box, CodeTable table, const Stop &stop) const;
+    const QList<QByteArray> &codes(CodeTable table) const { return m_codes[std::size_t(table)]; }
 
+    DatosTarvinelUi m_ui;
     RecordTable &m_table;
-    const bool m_addMode;
+    const bool m_ModoAgregar;
     QDate m_today;
-    editorcodes::RPeriodo m_period;
+    entryconversions::RPeriodo m_period;
     std::array<QList<QByteArray>, codesections::kCount> m_codes;
+    QList<datosbindings::Binding> m_bindings;
     bool m_shown = false;
 };

@@ -3,9 +3,11 @@
 #include <QValidator>
 
 // Keeps a line edit to what the program can store: characters outside Windows-1252 are dropped
-// from whatever enters the edit (typed, pasted or set). With upper case on, each character whose
-// capital is also in Windows-1252 becomes that capital (a-z, ñ -> Ñ, é -> É, ÿ -> Ÿ); the others
-// stay as they are (ß, µ), so the text never changes length through the conversion.
+// from whatever enters the edit (typed, pasted or set). With upper case on, each character of what
+// just entered whose capital is also in Windows-1252 becomes that capital (a-z, ñ -> Ñ, é -> É,
+// ÿ -> Ÿ); the others stay as they are (ß, µ), so the text never changes length through the
+// conversion. What entered is told from the text of the last validation: the stretch that ends at
+// the cursor and differs from it; the rest of the text keeps its case.
 class Cp1252Validator : public QValidator {
     Q_OBJECT
 
@@ -18,9 +20,10 @@ public:
     // Always Acceptable: the text is mended in place rather than refused as a whole.
     State validate(QString &input, int &pos) const override;
 
-    // The same mending applied to any text.
+    // The same mending applied to the whole of any text.
     static QString mended(const QString &text, bool upperCase);
 
 private:
     bool m_upperCase;
+    mutable QString m_previous; // the text as the last validation left it
 };

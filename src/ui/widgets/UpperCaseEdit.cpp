@@ -23,6 +23,14 @@ void UpperCaseEdit::setCharLimit(int limit)
     setMaxLength(m_charLimit > 0 ? m_charLimit : kNoLimit);
 }
 
+void UpperCaseEdit::setStoredText(const QString &text)
+{
+    const bool upper = m_validator->upperCase();
+    m_validator->setUpperCase(false);
+    setText(text);
+    m_validator->setUpperCase(upper);
+}
+
 bool UpperCaseEdit::upperCase() const
 {
     return m_validator->upperCase();

@@ -307,11 +307,11 @@ std::unique_ptr<TFrmDatosTarvinel> TestDatosTarvinel::open(bool addMode, QDate t
 
 void TestDatosTarvinel::fillRequired(TFrmDatosTarvinel &editor)
 {
-    editor.EdRut->setValue(QStringLiteral("12345678"));
-    editor.EdDV->setText(QStringLiteral("5"));
-    editor.EdApepat->setText(QStringLiteral("PEREZ"));
-    editor.EdApeMat->setText(QStringLiteral("SOTO"));
-    editor.EdNombres->setText(QStringLiteral("ANA"));
+    editor.ui().EdRut->setValue(QStringLiteral("12345678"));
+    editor.ui().EdDV->setText(QStringLiteral("5"));
+    editor.ui().EdApepat->setText(QStringLiteral("PEREZ"));
+    editor.ui().EdApeMat->setText(QStringLiteral("SOTO"));
+    editor.ui().EdNombres->setText(QStringLiteral("ANA"));
 }
 
 void TestDatosTarvinel::loadsCodes_data()
@@ -404,8 +404,8 @@ void TestDatosTarvinel::loadsRemuHasta()
     QFETCH(QString, shown);
     appendLine(m_table, {{"remu_desde", "052024"}, {"remu_hasta", stored}}, 1);
     const auto editor = open(false);
-    QCOMPARE(editor->EdPerHasta->value(), shown);
-    QCOMPARE(editor->EdPerDesde->value(), QStringLiteral("05/2024"));
+    QCOMPARE(editor->ui().EdPerHasta->value(), shown);
+    QCOMPARE(editor->ui().EdPerDesde->value(), QStringLiteral("05/2024"));
 }
 
 void TestDatosTarvinel::loadsRadioGroups_data()
@@ -500,8 +500,9 @@ void TestDatosTarvinel::loadsDates()
         line.append({f, stored});
     appendLine(m_table, line, 1);
     const auto editor = open(false);
-    for (const DateEdit *box : {editor->DEdMovDesde, editor->DEdMovHasta, editor->DEdPerDesdeSust,
-                                editor->DEdPerHastaSust, editor->DEdDesdeVolun, editor->DEdHastaVolun}) {
+    for (const DateEdit *box :
+         {editor->ui().DEdMovDesde, editor->ui().DEdMovHasta, editor->ui().DEdPerDesdeSust,
+          editor->ui().DEdPerHastaSust, editor->ui().DEdDesdeVolun, editor->ui().DEdHastaVolun}) {
         QCOMPARE(box->date(), date);
         QCOMPARE(box->text(), shown);
     }
@@ -547,11 +548,11 @@ void TestDatosTarvinel::loadsEmptyTable()
 {
     // Modify mode on an empty table: every control at its start value, no message.
     const auto editor = open(false);
-    QCOMPARE(editor->EdRut->value(), QString());
-    QCOMPARE(editor->CBxTipoPago->currentText(), QString());
-    QCOMPARE(editor->CuEdImpoAFP->value(), 0.0);
-    QCOMPARE(editor->RGpMonedaPlan->itemIndex(), -1);
-    QVERIFY(editor->DEdMovDesde->isEmpty());
+    QCOMPARE(editor->ui().EdRut->value(), QString());
+    QCOMPARE(editor->ui().CBxTipoPago->currentText(), QString());
+    QCOMPARE(editor->ui().CuEdImpoAFP->value(), 0.0);
+    QCOMPARE(editor->ui().RGpMonedaPlan->itemIndex(), -1);
+    QVERIFY(editor->ui().DEdMovDesde->isEmpty());
     QVERIFY(m_platform->messages.isEmpty());
 }
 
@@ -570,36 +571,37 @@ void TestDatosTarvinel::addDefaults()
     QFETCH(QString, period);
     appendLine(m_table, kLine, 1); // add mode ignores the current line
     const auto editor = open(true, today);
-    QCOMPARE(editor->EdPerDesde->value(), period);
-    QCOMPARE(editor->EdPerHasta->value(), PictureEdit::emptyMonthYear());
-    QCOMPARE(editor->RGpSexo->itemIndex(), 0);
-    QCOMPARE(editor->RGNacionalidad->itemIndex(), 0);
-    QCOMPARE(editor->RGpRegPrevi->itemIndex(), 0);
-    QCOMPARE(editor->RGSubsiTrabajador->itemIndex(), 1);
-    QCOMPARE(editor->RGFormaPagoAPVI->itemIndex(), -1);
-    QCOMPARE(editor->RGFormaPAgoAPVC->itemIndex(), -1);
-    QCOMPARE(editor->RGpMonedaPlan->itemIndex(), 0);
-    QCOMPARE(editor->CBxTipoPago->currentText(), QStringLiteral("01 Remuneraciones"));
-    QCOMPARE(editor->CBxTTrabajador->currentText(), QStringLiteral("0 Activo"));
-    QCOMPARE(editor->CBxMovPersonal->currentText(), QStringLiteral("0 Sin movimiento"));
-    QCOMPARE(editor->CBxTramoFam->currentText(), QStringLiteral("D Sin derecho"));
-    QCOMPARE(editor->CBxAfp->currentText(), QStringLiteral("33 Capital"));
-    QCOMPARE(editor->CBxCodCajaReg->currentText(), QStringLiteral("0000 Sin caja"));
-    QCOMPARE(editor->CBxCodCajaDesa->currentText(), QStringLiteral("0000 Sin caja"));
-    QCOMPARE(editor->CBxIsapre->currentText(), QStringLiteral("07 Fonasa"));
-    QCOMPARE(editor->CBxCodigoCcaf->currentText(), QStringLiteral("00 Sin CCAF"));
-    QCOMPARE(editor->CBxMutual->currentText(), QStringLiteral("01 ACHS"));
-    QCOMPARE(editor->CBxApvi->currentText(), QStringLiteral("000 Sin APV"));
-    QCOMPARE(editor->CBxAPVC->currentText(), QString());
-    QCOMPARE(editor->CBxTipoLinea->currentText(), QString());
-    QCOMPARE(editor->CBxAfpVolun->currentText(), QString());
-    QCOMPARE(editor->CBxMovVolun->currentText(), QString());
-    for (const UpperCaseEdit *count : {editor->EdCargasSimples, editor->EdCargasMater, editor->EdCargasInva})
+    QCOMPARE(editor->ui().EdPerDesde->value(), period);
+    QCOMPARE(editor->ui().EdPerHasta->value(), PictureEdit::emptyMonthYear());
+    QCOMPARE(editor->ui().RGpSexo->itemIndex(), 0);
+    QCOMPARE(editor->ui().RGNacionalidad->itemIndex(), 0);
+    QCOMPARE(editor->ui().RGpRegPrevi->itemIndex(), 0);
+    QCOMPARE(editor->ui().RGSubsiTrabajador->itemIndex(), 1);
+    QCOMPARE(editor->ui().RGFormaPagoAPVI->itemIndex(), -1);
+    QCOMPARE(editor->ui().RGFormaPAgoAPVC->itemIndex(), -1);
+    QCOMPARE(editor->ui().RGpMonedaPlan->itemIndex(), 0);
+    QCOMPARE(editor->ui().CBxTipoPago->currentText(), QStringLiteral("01 Remuneraciones"));
+    QCOMPARE(editor->ui().CBxTTrabajador->currentText(), QStringLiteral("0 Activo"));
+    QCOMPARE(editor->ui().CBxMovPersonal->currentText(), QStringLiteral("0 Sin movimiento"));
+    QCOMPARE(editor->ui().CBxTramoFam->currentText(), QStringLiteral("D Sin derecho"));
+    QCOMPARE(editor->ui().CBxAfp->currentText(), QStringLiteral("33 Capital"));
+    QCOMPARE(editor->ui().CBxCodCajaReg->currentText(), QStringLiteral("0000 Sin caja"));
+    QCOMPARE(editor->ui().CBxCodCajaDesa->currentText(), QStringLiteral("0000 Sin caja"));
+    QCOMPARE(editor->ui().CBxIsapre->currentText(), QStringLiteral("07 Fonasa"));
+    QCOMPARE(editor->ui().CBxCodigoCcaf->currentText(), QStringLiteral("00 Sin CCAF"));
+    QCOMPARE(editor->ui().CBxMutual->currentText(), QStringLiteral("01 ACHS"));
+    QCOMPARE(editor->ui().CBxApvi->currentText(), QStringLiteral("000 Sin APV"));
+    QCOMPARE(editor->ui().CBxAPVC->currentText(), QString());
+    QCOMPARE(editor->ui().CBxTipoLinea->currentText(), QString());
+    QCOMPARE(editor->ui().CBxAfpVolun->currentText(), QString());
+    QCOMPARE(editor->ui().CBxMovVolun->currentText(), QString());
+    for (const UpperCaseEdit *count :
+         {editor->ui().EdCargasSimples, editor->ui().EdCargasMater, editor->ui().EdCargasInva})
         QCOMPARE(count->text(), QStringLiteral("0"));
-    QCOMPARE(editor->EdRut->value(), QString());
-    QCOMPARE(editor->EdApepat->text(), QString());
-    QCOMPARE(editor->CuEdImpoAFP->value(), 0.0);
-    QVERIFY(editor->DEdMovDesde->isEmpty());
+    QCOMPARE(editor->ui().EdRut->value(), QString());
+    QCOMPARE(editor->ui().EdApepat->text(), QString());
+    QCOMPARE(editor->ui().CuEdImpoAFP->value(), 0.0);
+    QVERIFY(editor->ui().DEdMovDesde->isEmpty());
     QCOMPARE(editor->period().Ano, QByteArray::number(today.year()));
 }
 
@@ -609,22 +611,22 @@ void TestDatosTarvinel::addDefaultsOnShortLists()
     QByteArray codes = codesWith("Isapres", {"01 I1", "02 I2", "03 I3", "04 I4", "05 I5"});
     writeCodes(codes);
     const auto editor = open(true);
-    QCOMPARE(editor->CBxIsapre->count(), 5);
-    QCOMPARE(editor->CBxIsapre->currentIndex(), -1);
-    QCOMPARE(editor->CBxIsapre->currentText(), QString());
-    QCOMPARE(editor->CBxCodigoCcaf->currentText(), QStringLiteral("00 Sin CCAF"));
+    QCOMPARE(editor->ui().CBxIsapre->count(), 5);
+    QCOMPARE(editor->ui().CBxIsapre->currentIndex(), -1);
+    QCOMPARE(editor->ui().CBxIsapre->currentText(), QString());
+    QCOMPARE(editor->ui().CBxCodigoCcaf->currentText(), QStringLiteral("00 Sin CCAF"));
 }
 
 void TestDatosTarvinel::missingCodeFile()
 {
     QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("Tarvinel.cfg"))));
     const auto editor = open(true);
-    QCOMPARE(editor->CBxTipoPago->count(), 0);
-    QCOMPARE(editor->CBxTipoPago->currentText(), QString());
-    QCOMPARE(editor->CBxIsapre->count(), 0);
+    QCOMPARE(editor->ui().CBxTipoPago->count(), 0);
+    QCOMPARE(editor->ui().CBxTipoPago->currentText(), QString());
+    QCOMPARE(editor->ui().CBxIsapre->count(), 0);
     // The built-in entry is there whatever the file holds.
-    QCOMPARE(editor->CBxMovVolun->count(), 1);
-    QCOMPARE(editor->CBxMovVolun->itemText(0), QStringLiteral("10 Cese Cotiza. Afiliado Voluntario"));
+    QCOMPARE(editor->ui().CBxMovVolun->count(), 1);
+    QCOMPARE(editor->ui().CBxMovVolun->itemText(0), QStringLiteral("10 Cese Cotiza. Afiliado Voluntario"));
     QVERIFY(m_platform->messages.isEmpty());
 }
 
@@ -632,14 +634,14 @@ void TestDatosTarvinel::codesReadAtEveryOpening()
 {
     {
         const auto first = open(true);
-        QCOMPARE(first->CBxTipoPago->count(), 2);
-        QCOMPARE(first->CBxMovVolun->count(), 3);
-        QCOMPARE(first->CBxMovVolun->itemText(1), QStringLiteral("00 Sin movimiento"));
+        QCOMPARE(first->ui().CBxTipoPago->count(), 2);
+        QCOMPARE(first->ui().CBxMovVolun->count(), 3);
+        QCOMPARE(first->ui().CBxMovVolun->itemText(1), QStringLiteral("00 Sin movimiento"));
     }
     writeCodes(codesWith("TipoPago", {"05 Nueva"}));
     const auto second = open(true);
-    QCOMPARE(second->CBxTipoPago->count(), 1);
-    QCOMPARE(second->CBxTipoPago->currentText(), QStringLiteral("05 Nueva"));
+    QCOMPARE(second->ui().CBxTipoPago->count(), 1);
+    QCOMPARE(second->ui().CBxTipoPago->currentText(), QStringLiteral("05 Nueva"));
 }
 
 void TestDatosTarvinel::checks_data()
@@ -691,7 +693,7 @@ void TestDatosTarvinel::checks()
     const TableState before = TableState::of(m_table);
     const auto editor = open(false);
     if (QTest::currentDataTag() == QByteArray("RUT before names"))
-        editor->EdApepat->clear();
+        editor->ui().EdApepat->clear();
     if (!control.isEmpty()) {
         QWidget *w = editor->findChild<QWidget *>(control);
         QVERIFY(w);
@@ -700,7 +702,7 @@ void TestDatosTarvinel::checks()
         else
             static_cast<QLineEdit *>(w)->setText(value);
     }
-    editor->PageControl1->setCurrentIndex(TFrmDatosTarvinel::TabCcaf);
+    editor->ui().PageControl1->setCurrentIndex(DatosTarvinelUi::TabCcaf);
     editor->BitBtn1Click();
 
     if (message.isEmpty()) {
@@ -712,7 +714,7 @@ void TestDatosTarvinel::checks()
     QCOMPARE(m_platform->lastMessage(), message);
     QCOMPARE(m_platform->messages.constLast().caption, programinfo::title());
     QVERIFY(editor->isVisible());
-    QCOMPARE(editor->PageControl1->currentIndex(), int(TFrmDatosTarvinel::TabTrabajador));
+    QCOMPARE(editor->ui().PageControl1->currentIndex(), int(DatosTarvinelUi::TabTrabajador));
     QVERIFY(focusIsOn(editor.get(), editor->findChild<QWidget *>(focus)));
     const TableState after = TableState::of(m_table);
     QCOMPARE(after.rows, before.rows);
@@ -747,8 +749,8 @@ void TestDatosTarvinel::cargasSimples()
     QFETCH(QByteArray, stored);
     appendLine(m_table, kLine, 1);
     const auto editor = open(false);
-    editor->EdCargasSimples->clear();
-    QTest::keyClicks(editor->EdCargasSimples, typed);
+    editor->ui().EdCargasSimples->clear();
+    QTest::keyClicks(editor->ui().EdCargasSimples, typed);
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), message);
     QCOMPARE(m_table.textAt(0, RecordTable::fieldIndex("num_car_sim")), stored);
@@ -833,8 +835,8 @@ void TestDatosTarvinel::periods()
     QFETCH(QByteArray, storedHasta);
     appendLine(m_table, kLine, 1);
     const auto editor = open(false);
-    editor->EdPerDesde->setValue(desde);
-    editor->EdPerHasta->setValue(hasta);
+    editor->ui().EdPerDesde->setValue(desde);
+    editor->ui().EdPerHasta->setValue(hasta);
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), QString());
     QCOMPARE(m_table.textAt(0, RecordTable::fieldIndex("remu_desde")), storedDesde);
@@ -845,8 +847,8 @@ void TestDatosTarvinel::emptyDateKeepsStored()
 {
     appendLine(m_table, changed(kLine, {{"fec_hasta_volun", "garbage"}}), 1);
     const auto editor = open(false);
-    editor->DEdMovDesde->setDate(QDate());
-    editor->DEdMovHasta->setDate(QDate(2024, 12, 31));
+    editor->ui().DEdMovDesde->setDate(QDate());
+    editor->ui().DEdMovHasta->setDate(QDate(2024, 12, 31));
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), QString());
     // A date cannot be erased here, and one that could not be read stays as it was.
@@ -902,7 +904,7 @@ void TestDatosTarvinel::addInsertsInFrontOfCurrent()
     m_table.moveTo(1);
     const auto editor = open(true);
     fillRequired(*editor);
-    editor->EdApepat->setText(QStringLiteral("NUEVO"));
+    editor->ui().EdApepat->setText(QStringLiteral("NUEVO"));
     editor->BitBtn1Click();
     QCOMPARE(m_table.rowCount(), 3);
     QCOMPARE(m_table.currentRow(), 1);
@@ -937,19 +939,19 @@ void TestDatosTarvinel::modifyStoresChangedControls()
 {
     appendLine(m_table, kLine, 1);
     const auto editor = open(false);
-    editor->RGpSexo->setItemIndex(1);
-    editor->RGNacionalidad->setItemIndex(0);
-    editor->RGpRegPrevi->setItemIndex(2);
-    editor->RGSubsiTrabajador->setItemIndex(1);
-    editor->RGFormaPagoAPVI->setItemIndex(0);
-    editor->RGFormaPAgoAPVC->setItemIndex(1);
-    editor->RGpMonedaPlan->setItemIndex(0);
-    editor->CuEdCotPactada->setValue(2.75);
-    editor->CuEdDiasTrab->setValue(15);
-    editor->EdRutPagSub->setValue(QString());
-    editor->PFRutAfiVol->setValue(QStringLiteral("11"));
-    editor->EdCentroCosto->setText(QStringLiteral("nuevo"));
-    editor->DEdDesdeVolun->setDate(QDate(2023, 3, 9));
+    editor->ui().RGpSexo->setItemIndex(1);
+    editor->ui().RGNacionalidad->setItemIndex(0);
+    editor->ui().RGpRegPrevi->setItemIndex(2);
+    editor->ui().RGSubsiTrabajador->setItemIndex(1);
+    editor->ui().RGFormaPagoAPVI->setItemIndex(0);
+    editor->ui().RGFormaPAgoAPVC->setItemIndex(1);
+    editor->ui().RGpMonedaPlan->setItemIndex(0);
+    editor->ui().CuEdCotPactada->setValue(2.75);
+    editor->ui().CuEdDiasTrab->setValue(15);
+    editor->ui().EdRutPagSub->setValue(QString());
+    editor->ui().PFRutAfiVol->setValue(QStringLiteral("11"));
+    editor->ui().EdCentroCosto->setText(QStringLiteral("nuevo"));
+    editor->ui().DEdDesdeVolun->setDate(QDate(2023, 3, 9));
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), QString());
     const auto stored = [this](const char *name) { return m_table.textAt(0, RecordTable::fieldIndex(name)); };
@@ -989,7 +991,7 @@ void TestDatosTarvinel::voluntaryMovement()
     QFETCH(QByteArray, saved);
     appendLine(m_table, changed(kLine, {{"cod_mov_per_volun", stored}}), 1);
     const auto editor = open(false);
-    QCOMPARE(editor->CBxMovVolun->currentText(), shown);
+    QCOMPARE(editor->ui().CBxMovVolun->currentText(), shown);
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), QString());
     QCOMPARE(m_table.textAt(0, RecordTable::fieldIndex("cod_mov_per_volun")), saved);
@@ -1006,8 +1008,8 @@ void TestDatosTarvinel::stopsLeaveTableUnchanged_data()
     QTest::addColumn<QString>("focus");
 
     const QString monto = QStringLiteral("No debe haber un monto en blanco");
-    const int trabajador = TFrmDatosTarvinel::TabTrabajador;
-    const int ccaf = TFrmDatosTarvinel::TabCcaf;
+    const int trabajador = DatosTarvinelUi::TabTrabajador;
+    const int ccaf = DatosTarvinelUi::TabCcaf;
     struct Stop {
         const char *tag;
         const char *control;
@@ -1060,8 +1062,8 @@ void TestDatosTarvinel::stopsLeaveTableUnchanged()
     const auto editor = open(addMode);
     fillRequired(*editor);
     // Every field copied before the stop changes, so that a partly copied line would show.
-    editor->EdApepat->setText(QStringLiteral("CAMBIADO"));
-    editor->CuEdImpoAFP->setValue(999);
+    editor->ui().EdApepat->setText(QStringLiteral("CAMBIADO"));
+    editor->ui().CuEdImpoAFP->setValue(999);
     QWidget *w = editor->findChild<QWidget *>(control);
     QVERIFY(w);
     const auto set = [w](const QString &text) {
@@ -1071,8 +1073,8 @@ void TestDatosTarvinel::stopsLeaveTableUnchanged()
             static_cast<QLineEdit *>(w)->setText(text);
     };
     set(bad);
-    editor->PageControl1->setCurrentIndex(TFrmDatosTarvinel::TabCcaf);
-    QWidget *focusBefore = editor->EdCentroCosto;
+    editor->ui().PageControl1->setCurrentIndex(DatosTarvinelUi::TabCcaf);
+    QWidget *focusBefore = editor->ui().EdCentroCosto;
     focusBefore->setFocus();
 
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -1081,7 +1083,7 @@ void TestDatosTarvinel::stopsLeaveTableUnchanged()
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->lastMessage(), message);
         QVERIFY(editor->isVisible());
-        QCOMPARE(editor->PageControl1->currentIndex(), tab);
+        QCOMPARE(editor->ui().PageControl1->currentIndex(), tab);
         QVERIFY(focusIsOn(editor.get(), focus.isEmpty() ? focusBefore : editor->findChild<QWidget *>(focus)));
 
         const TableState after = TableState::of(m_table);
@@ -1112,8 +1114,8 @@ void TestDatosTarvinel::cancelLeavesTable()
     appendLine(m_table, kLine, 1);
     const TableState before = TableState::of(m_table);
     const auto editor = open(false);
-    editor->EdApepat->setText(QStringLiteral("OTRO"));
-    editor->CBxTipoPago->setEditText(QString());
+    editor->ui().EdApepat->setText(QStringLiteral("OTRO"));
+    editor->ui().CBxTipoPago->setEditText(QString());
     editor->BitBtn1Click(); // refused
     editor->BitBtn2Click();
     QCOMPARE(editor->result(), int(QDialog::Rejected));
@@ -1132,9 +1134,9 @@ void TestDatosTarvinel::throughThePlatform()
     TFrmDatosTarvinel editor(m_table, false);
     m_platform->onNextModal([](QDialog &dialog) {
         auto &form = static_cast<TFrmDatosTarvinel &>(dialog);
-        QCOMPARE(form.EdApepat->text(), QStringLiteral("PEREZ"));
-        form.EdApepat->setText(QStringLiteral("gonzalez"));
-        form.BitBtn1->click();
+        QCOMPARE(form.ui().EdApepat->text(), QStringLiteral("PEREZ"));
+        form.ui().EdApepat->setText(QStringLiteral("gonzalez"));
+        form.ui().BitBtn1->click();
     });
     QCOMPARE(platform::current().showModal(editor), int(QDialog::Accepted));
     QCOMPARE(m_table.textAt(0, RecordTable::fieldIndex("ape_pat")), QByteArray("GONZALEZ"));
@@ -1144,7 +1146,7 @@ void TestDatosTarvinel::throughThePlatform()
 void TestDatosTarvinel::tabHighlighting()
 {
     const auto editor = open(true);
-    PageControl *tabs = editor->PageControl1;
+    PageControl *tabs = editor->ui().PageControl1;
     QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Datos Trabajador"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Datos AFP - APVI - APVC"));
@@ -1161,10 +1163,10 @@ void TestDatosTarvinel::tabHighlighting()
     tabs->setCurrentIndex(2);
     QCOMPARE(highlighted(), (QList<bool>{true, true, false, true}));
     QCOMPARE(editor->windowTitle(), QStringLiteral("Modificar Datos"));
-    QVERIFY(!editor->BitBtn1->isDefault() && !editor->BitBtn1->autoDefault());
-    QVERIFY(!editor->BitBtn2->isDefault() && !editor->BitBtn2->autoDefault());
-    QCOMPARE(editor->BitBtn1->text(), QStringLiteral("&Aceptar"));
-    QCOMPARE(editor->BitBtn2->text(), QStringLiteral("&Cancelar"));
+    QVERIFY(!editor->ui().BitBtn1->isDefault() && !editor->ui().BitBtn1->autoDefault());
+    QVERIFY(!editor->ui().BitBtn2->isDefault() && !editor->ui().BitBtn2->autoDefault());
+    QCOMPARE(editor->ui().BitBtn1->text(), QStringLiteral("&Aceptar"));
+    QCOMPARE(editor->ui().BitBtn2->text(), QStringLiteral("&Cancelar"));
 }
 
 void TestDatosTarvinel::tabOrder()
@@ -1179,7 +1181,7 @@ void TestDatosTarvinel::tabOrder()
                        "CuEdAsigFamiliar CuEdAsigRetro CuEdReintegro RGSubsiTrabajador BitBtn1 BitBtn2 "
                        "PageControl1 EdRut")
             .split(QLatin1Char(' '));
-    editor->EdRut->setFocus(Qt::TabFocusReason);
+    editor->ui().EdRut->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -1208,15 +1210,15 @@ void TestDatosTarvinel::enterMovesOn()
     }
     editor->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    editor->CBxTipoPago->setFocus(Qt::OtherFocusReason);
+    editor->ui().CBxTipoPago->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(focusIsOn(editor.get(), editor->EdPerDesde));
+    QVERIFY(focusIsOn(editor.get(), editor->ui().EdPerDesde));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-    QVERIFY(focusIsOn(editor.get(), editor->EdPerHasta));
+    QVERIFY(focusIsOn(editor.get(), editor->ui().EdPerHasta));
     // Enter on the last control of the tab goes on to the buttons, and presses none of them.
-    editor->RGSubsiTrabajador->button(1)->setFocus(Qt::OtherFocusReason);
+    editor->ui().RGSubsiTrabajador->button(1)->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), editor->BitBtn1);
+    QCOMPARE(QApplication::focusWidget(), editor->ui().BitBtn1);
     QVERIFY(editor->isVisible());
     QVERIFY(m_platform->messages.isEmpty());
 }
@@ -1232,9 +1234,9 @@ void TestDatosTarvinel::nothingClipped()
 {
     QFETCH(int, page);
     const auto editor = open(false);
-    editor->PageControl1->setCurrentIndex(page);
+    editor->ui().PageControl1->setCurrentIndex(page);
     QApplication::processEvents();
-    QWidget *sheet = editor->PageControl1->widget(page);
+    QWidget *sheet = editor->ui().PageControl1->widget(page);
     // Every control gets at least the room it asks for, and lies inside the page.
     for (QWidget *w : sheet->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(sheet) || w->isWindow() || qobject_cast<QComboBox *>(w->parentWidget())
@@ -1251,7 +1253,7 @@ void TestDatosTarvinel::nothingClipped()
         QVERIFY2(sheet->rect().contains(inPage), qPrintable(w->objectName()));
     }
     // The tabs wrap rather than widen the window beyond the controls.
-    QVERIFY(editor->PageControl1->tabRowCount() >= 1);
+    QVERIFY(editor->ui().PageControl1->tabRowCount() >= 1);
     QVERIFY(editor->width() >= editor->minimumSizeHint().width());
 }
 

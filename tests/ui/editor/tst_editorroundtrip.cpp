@@ -28,26 +28,26 @@ namespace {
 // The changes of the test to the first line of the file.
 void modifyFirstLine(TFrmDatosTarvinel &editor)
 {
-    editor.EdApeMat->setText(QStringLiteral("sotomayor"));
-    editor.EdCargasSimples->setText(QStringLiteral("2"));
-    editor.CuEdAsigFamiliar->setValue(13000);
-    editor.BitBtn1->click();
+    editor.ui().EdApeMat->setText(QStringLiteral("sotomayor"));
+    editor.ui().EdCargasSimples->setText(QStringLiteral("2"));
+    editor.ui().CuEdAsigFamiliar->setValue(13000);
+    editor.ui().BitBtn1->click();
 }
 
 // The line the test adds; the period is set, so that the result does not depend on today.
 void composeNewLine(TFrmDatosTarvinel &editor)
 {
-    editor.EdRut->setValue(QStringLiteral("6"));
-    editor.EdDV->setText(QStringLiteral("k"));
-    editor.RGpSexo->setItemIndex(1);
-    editor.EdApepat->setText(QString::fromUtf8("núñez"));
-    editor.EdApeMat->setText(QStringLiteral("DIAZ"));
-    editor.EdNombres->setText(QStringLiteral("LUIS"));
-    editor.EdPerDesde->setValue(QStringLiteral("052024"));
-    editor.CuEdDiasTrab->setValue(30);
-    editor.CBxTipoLinea->setCurrentIndex(0);
-    editor.CuEdImpoAFP->setValue(500000);
-    editor.BitBtn1->click();
+    editor.ui().EdRut->setValue(QStringLiteral("6"));
+    editor.ui().EdDV->setText(QStringLiteral("k"));
+    editor.ui().RGpSexo->setItemIndex(1);
+    editor.ui().EdApepat->setText(QString::fromUtf8("núñez"));
+    editor.ui().EdApeMat->setText(QStringLiteral("DIAZ"));
+    editor.ui().EdNombres->setText(QStringLiteral("LUIS"));
+    editor.ui().EdPerDesde->setValue(QStringLiteral("052024"));
+    editor.ui().CuEdDiasTrab->setValue(30);
+    editor.ui().CBxTipoLinea->setCurrentIndex(0);
+    editor.ui().CuEdImpoAFP->setValue(500000);
+    editor.ui().BitBtn1->click();
 }
 
 } // namespace
@@ -151,7 +151,7 @@ void TestEditorRoundTrip::editAndWrite()
     m_platform->onNextModal([](QDialog &d) {
         auto &editor = static_cast<TFrmDatosTarvinel &>(d);
         QVERIFY(!editor.addMode());
-        QCOMPARE(editor.EdApepat->text(), QString::fromUtf8("MUÑOZ"));
+        QCOMPARE(editor.ui().EdApepat->text(), QString::fromUtf8("MUÑOZ"));
         modifyFirstLine(editor);
     });
     modificar->click();

@@ -1,4 +1,4 @@
-#include "ui/editor/EditorCodes.h"
+#include "util/EntryConversions.h"
 
 #include "util/AppError.h"
 #include "util/Cp1252.h"
@@ -7,16 +7,7 @@
 
 #include <QString>
 
-void BuscaCodigoTexto(const QList<QByteArray> &entries, int width, QByteArrayView code, QByteArray &result)
-{
-    const qsizetype n = qMax(qsizetype(0), qsizetype(width));
-    for (const QByteArray &entry : entries) {
-        if (QByteArrayView(entry).first(qMin(n, entry.size())) == code)
-            result = entry;
-    }
-}
-
-namespace editorcodes {
+namespace entryconversions {
 
 namespace {
 
@@ -59,11 +50,6 @@ QByteArray periodValue(const RPeriodo &period)
     return period.Mes + period.Ano;
 }
 
-std::optional<double> codeOf(QByteArrayView text, int n)
-{
-    return regional::strictNumber(text.first(qMin(text.size(), qsizetype(qMax(0, n)))));
-}
-
 double countValue(QByteArrayView text)
 {
     if (text.isEmpty())
@@ -92,4 +78,4 @@ QDate storedDate(QByteArrayView stored)
     return readDate(rebuilt);
 }
 
-} // namespace editorcodes
+} // namespace entryconversions
