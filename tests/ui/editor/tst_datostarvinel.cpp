@@ -1,4 +1,5 @@
 #include "app/JDGMessage.h"
+#include "model/LineLayout.h"
 #include "model/RecordTable.h"
 #include "ui/editor/PageControl.h"
 #include "ui/editor/UnitDatosTarvinel.h"
@@ -8,6 +9,7 @@
 #include "ui/widgets/PictureEdit.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpperCaseEdit.h"
+#include "util/Cp1252.h"
 #include "util/ProgramInfo.h"
 
 #include "ScriptedPlatform.h"
@@ -19,9 +21,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -260,6 +265,10 @@ private Q_SLOTS:
     void enterMovesOn();
     void nothingClipped_data();
     void nothingClipped();
+    void storedTextKeepsItsCase_data();
+    void storedTextKeepsItsCase();
+    void amountsShowTheirLargestValue_data();
+    void amountsShowTheirLargestValue();
 
 private:
     void writeCodes(const QByteArray &content);
@@ -1255,6 +1264,89 @@ void TestDatosTarvinel::nothingClipped()
     // The tabs wrap rather than widen the window beyond the controls.
     QVERIFY(editor->ui().PageControl1->tabRowCount() >= 1);
     QVERIFY(editor->width() >= editor->minimumSizeHint().width());
+}
+
+void TestDatosTarvinel::storedTextKeepsItsCase_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QByteArray>("stored");
+
+    QTest::addRow("surname") << QByteArray("ape_pat") << QStringLiteral("EdApepat")
+                             << QByteArray("de la Fuente");
+    QTest::addRow("names, accented") << QByteArray("nombres") << QStringLiteral("EdNombres")
+                                     << QByteArray("Mar\xEDa Jos\xE9");
+    QTest::addRow("voluntary affiliate")
+        << QByteArray("ape_mat_volun") << QStringLiteral("EdApeMatVolun") << QByteArray("van der Berg");
+    QTest::addRow("cost centre") << QByteArray("centro_costo") << QStringLiteral("EdCentroCosto")
+                                 << QByteArray("cc-norte");
+}
+
+void TestDatosTarvinel::storedTextKeepsItsCase()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QString, box);
+    QFETCH(QByteArray, stored);
+    appendLine(m_table, changed(kLine, {{field, stored}}), 1);
+    {
+        const auto editor = open(false);
+        auto *edit = editor->findChild<UpperCaseEdit *>(box);
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), cp1252::toUnicode(stored));
+        editor->BitBtn1Click();
+        QCOMPARE(editor->result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(m_table.fieldByName(field).asText(), stored);
+
+    // What is typed after it still turns into capitals.
+    const auto editor = open(false);
+    auto *edit = editor->findChild<UpperCaseEdit *>(box);
+    edit->setCursorPosition(int(edit->text().size()));
+    QTest::keyClicks(edit, QStringLiteral(" xy"));
+    QCOMPARE(edit->text(), cp1252::toUnicode(stored) + QStringLiteral(" XY"));
+}
+
+void TestDatosTarvinel::amountsShowTheirLargestValue_data()
+{
+    QTest::addColumn<int>("page");
+    for (int i = 0; i < 4; ++i)
+        QTest::addRow("tab %d", i) << i;
+}
+
+void TestDatosTarvinel::amountsShowTheirLargestValue()
+{
+    QFETCH(int, page);
+    // Every field as full of nines as the line holds it; FUN numbers run to ten digits.
+    m_table.append();
+    for (int position = 1; position < catalogue::kFieldCount; ++position) {
+        const int digits = std::min(linelayout::fixedField(position).width, 10);
+        FieldRef field = m_table.field(position);
+        if (field.kind() == FieldKind::Floating)
+            field.setNumber(std::pow(10.0, digits) - 1);
+        else if (field.kind() == FieldKind::Text)
+            field.setText(QByteArray(digits, '9'));
+    }
+    m_table.post();
+    const auto editor = open(false);
+    editor->ui().PageControl1->setCurrentIndex(page);
+    QApplication::processEvents();
+    const auto boxes = editor->ui().PageControl1->widget(page)->findChildren<CurrencyEdit *>();
+    QVERIFY(!boxes.isEmpty());
+    for (CurrencyEdit *box : boxes) {
+        QVERIFY2(box->value() > 0, qPrintable(box->objectName()));
+        // The room QLineEdit gives its text: the contents of its frame, less its margins of 2.
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.rect = box->rect();
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        option.state |= QStyle::State_Sunken;
+        const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 4;
+        for (const QString &shown : {box->text(), box->editText(box->value())}) {
+            // A text fits with its cursor beside it, or the edit scrolls it.
+            QVERIFY2(box->fontMetrics().horizontalAdvance(shown) + 2 <= room,
+                     qPrintable(box->objectName() + QLatin1Char(' ') + shown));
+        }
+    }
 }
 
 QTEST_MAIN(TestDatosTarvinel)

@@ -12,6 +12,7 @@ private Q_SLOTS:
     void typing();
     void setTextConverts();
     void insertedTextConverts();
+    void storedTextKeepsItsCase();
     void charLimit_data();
     void charLimit();
     void upperCaseOff();
@@ -59,6 +60,19 @@ void TestUpperCaseEdit::insertedTextConverts()
     UpperCaseEdit edit;
     edit.insert(QString::fromUtf8("peña łódź"));
     QCOMPARE(edit.text(), QString::fromUtf8("PEÑA ÓD"));
+}
+
+void TestUpperCaseEdit::storedTextKeepsItsCase()
+{
+    UpperCaseEdit edit(30);
+    edit.setStoredText(QString::fromUtf8("de la Fuente ł"));
+    QCOMPARE(edit.text(), QStringLiteral("de la Fuente "));
+    // Only what is typed afterwards becomes capitals, wherever it goes.
+    edit.setCursorPosition(0);
+    typeText(&edit, QStringLiteral("a"));
+    edit.end(false);
+    typeText(&edit, QString::fromUtf8("peña"));
+    QCOMPARE(edit.text(), QString::fromUtf8("Ade la Fuente PEÑA"));
 }
 
 void TestUpperCaseEdit::charLimit_data()
