@@ -9,7 +9,8 @@ namespace {
 constexpr std::array<CodeSection, kCount> kSections = {{
     {"TipoPago", 2, u"Modifica Tipo de Pago"},
     {"Tipo Trabajador", 1, u"Modifica Tipo de Trabajador"},
-    {"Movimiento Personal", 1, u"Modifica Movimiento Personal"},
+    // Two digits: the official movements run from 0 to 8 and from 11 to 15.
+    {"Movimiento Personal", 2, u"Modifica Movimiento Personal"},
     {"Tramo Familiar", 1, u"Modifica Tramo Familiar"},
     {"Nombre AFP", 2, u"Modifica AFP"},
     {"Codigo Caja", 4, u"Modifica Cajas Ex Régimen"},

@@ -4,6 +4,8 @@
 
 #include "TestFiles.h"
 
+#include "TestFiles.h"
+
 #include <QFile>
 #include <QSet>
 #include <QTest>
@@ -15,6 +17,8 @@ class TestShippedCodes : public QObject {
 private Q_SLOTS:
     void catalogue_data();
     void catalogue();
+    void officialTables_data();
+    void officialTables();
     void entriesHaveTheirCodeWidth_data();
     void entriesHaveTheirCodeWidth();
     void addModeDefaults_data();
@@ -40,7 +44,7 @@ void TestShippedCodes::catalogue_data()
     QTest::addRow("Tipo Trabajador") << 1 << QByteArray("Tipo Trabajador") << 1
                                      << QStringLiteral("Modifica Tipo de Trabajador");
     QTest::addRow("Movimiento Personal")
-        << 2 << QByteArray("Movimiento Personal") << 1 << QStringLiteral("Modifica Movimiento Personal");
+        << 2 << QByteArray("Movimiento Personal") << 2 << QStringLiteral("Modifica Movimiento Personal");
     QTest::addRow("Tramo Familiar") << 3 << QByteArray("Tramo Familiar") << 1
                                     << QStringLiteral("Modifica Tramo Familiar");
     QTest::addRow("Nombre AFP") << 4 << QByteArray("Nombre AFP") << 2 << QStringLiteral("Modifica AFP");
@@ -70,6 +74,24 @@ void TestShippedCodes::catalogue()
     QCOMPARE(codesections::caption(table).isNull(), caption.isNull());
     QCOMPARE(&codesections::at(index), &codesections::section(table));
     QCOMPARE(codesections::find(name.toLower()), &codesections::section(table));
+}
+
+void TestShippedCodes::officialTables_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < codesections::kCount; ++i)
+        QTest::addRow("%s", codesections::at(i).name) << i;
+}
+
+void TestShippedCodes::officialTables()
+{
+    // The equivalence tables of the service's published format, with the program's own decisions.
+    QFETCH(int, index);
+    const char *name = codesections::at(index).name;
+    const QList<QByteArray> official =
+        readSection(dataFile(QStringLiteral("official_code_tables.cfg")), name);
+    QVERIFY(!official.isEmpty());
+    QCOMPARE(readSection(kShipped, name), official);
 }
 
 void TestShippedCodes::entriesHaveTheirCodeWidth_data()
@@ -104,23 +126,22 @@ void TestShippedCodes::addModeDefaults_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QByteArray>("entry");
 
-    QTest::addRow("TipoPago first") << int(CodeTable::TipoPago) << 0
-                                    << QByteArray("01 Remuneraciones del mes");
-    QTest::addRow("Tipo Trabajador first")
-        << int(CodeTable::TipoTrabajador) << 0 << QByteArray("0 Activo (no pensionado)");
-    QTest::addRow("Movimiento Personal first")
-        << int(CodeTable::MovimientoPersonal) << 0 << QByteArray("0 Sin movimiento");
-    QTest::addRow("Tramo Familiar fourth")
-        << int(CodeTable::TramoFamiliar) << 3 << QByteArray("D Sin derecho");
-    QTest::addRow("Codigo Caja first")
-        << int(CodeTable::CodigoCaja) << 0 << QByteArray("0000 Sin caja ex r\xE9gimen");
-    QTest::addRow("Isapres sixth") << int(CodeTable::Isapres) << 5 << QByteArray("07 Fonasa");
-    QTest::addRow("CCAF sixth") << int(CodeTable::Ccaf) << 5 << QByteArray("00 Sin CCAF");
-    QTest::addRow("Mutual fourth") << int(CodeTable::Mutual) << 3
-                                   << QByteArray("01 Asociaci\xF3n Chilena de Seguridad (ACHS)");
-    QTest::addRow("APV first") << int(CodeTable::Apv) << 0 << QByteArray("000 Sin APV");
-    QTest::addRow("Tipo Linea first")
-        << int(CodeTable::TipoLinea) << 0 << QByteArray("00 L\xEDnea principal o base");
+    const auto row = [](const char *name, CodeTable table, int position, const char *entry) {
+        QTest::addRow("%s", name) << int(table) << position << QByteArray(entry);
+    };
+    row("TipoPago first", CodeTable::TipoPago, 0, "01 Remuneraciones del mes");
+    row("Tipo Trabajador first", CodeTable::TipoTrabajador, 0, "0 Activo (no pensionado)");
+    row("Movimiento Personal first", CodeTable::MovimientoPersonal, 0, "00 Sin movimiento en el mes");
+    row("Tramo Familiar fourth", CodeTable::TramoFamiliar, 3,
+        "D Sin derecho (tambi\xE9n sin informaci\xF3n)");
+    row("Nombre AFP first", CodeTable::NombreAfp, 0, "33 Capital");
+    row("Codigo Caja first", CodeTable::CodigoCaja, 0, "0000 No pertenece al IPS");
+    row("Isapres sixth", CodeTable::Isapres, 5, "07 Fonasa");
+    // Five CCAFs: the sixth-entry default leaves the choice to the user.
+    row("CCAF has no sixth", CodeTable::Ccaf, 5, nullptr);
+    row("Mutual fourth", CodeTable::Mutual, 3, "01 Asociaci\xF3n Chilena de Seguridad (ACHS)");
+    row("APV first", CodeTable::Apv, 0, "000 No cotiza APV");
+    row("Tipo Linea first", CodeTable::TipoLinea, 0, "00 L\xEDnea principal o base");
 }
 
 void TestShippedCodes::addModeDefaults()
@@ -129,8 +150,7 @@ void TestShippedCodes::addModeDefaults()
     QFETCH(int, position);
     QFETCH(QByteArray, entry);
     const QList<QByteArray> entries = readSection(kShipped, codesections::at(index).name);
-    QVERIFY(position < entries.size());
-    QCOMPARE(entries.at(position), entry);
+    QCOMPARE(entries.value(position), entry);
 }
 
 void TestShippedCodes::fileIsCp1252WithCrLf()

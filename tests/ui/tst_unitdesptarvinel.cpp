@@ -234,7 +234,7 @@ void TestUnitDespTarvinel::codeMenu_data()
     };
     row(0, "Tipo &Pago", "TipoPago", 2, "Modifica Tipo de Pago");
     row(1, "&Tipo Trabajador", "Tipo Trabajador", 1, "Modifica Tipo de Trabajador");
-    row(2, "&Movimiento Personal", "Movimiento Personal", 1, "Modifica Movimiento Personal");
+    row(2, "&Movimiento Personal", "Movimiento Personal", 2, "Modifica Movimiento Personal");
     row(3, "Tramo &Asignación Familiar", "Tramo Familiar", 1, "Modifica Tramo Familiar");
     row(4, "&Códigos de AFP", "Nombre AFP", 2, "Modifica AFP");
     row(5, "Códigos de &Isapres", "Isapres", 2, "Modifica Isapres");

@@ -239,8 +239,10 @@ void TFrmDatosTarvinel::loadFromLine()
 
     m_ui.RGpSexo->setItemIndex(field("sexo").asText() == "F" ? 0 : 1);
     m_ui.RGNacionalidad->setItemIndex(field("nacion").asText() == "1" ? 1 : 0);
-    const QByteArray regimen = field("reg_previ").asText();
-    m_ui.RGpRegPrevi->setItemIndex(regimen == "AFP" ? 0 : regimen == "IPS" ? 1 : 2);
+    // The old public regime is written IPS by this program and INP by the service's own tables.
+    m_storedRegimen = field("reg_previ").asText();
+    const bool publico = m_storedRegimen == "IPS" || m_storedRegimen == "INP";
+    m_ui.RGpRegPrevi->setItemIndex(m_storedRegimen == "AFP" ? 0 : publico ? 1 : 2);
     m_ui.RGSubsiTrabajador->setItemIndex(field("sub_trab_jov").asText() == "S" ? 0 : 1);
     m_ui.RGFormaPagoAPVI->setItemIndex(field("forma_pago_apvi").asText() == "2" ? 1 : 0);
     m_ui.RGFormaPAgoAPVC->setItemIndex(field("forma_pago_apvc").asText() == "2" ? 1 : 0);
@@ -326,9 +328,8 @@ std::optional<TFrmDatosTarvinel::Stop> TFrmDatosTarvinel::copyToLine()
                               ? QByteArray("000000")
                               : period(m_ui.EdPerHasta));
     const int regimen = m_ui.RGpRegPrevi->itemIndex();
-    setText("reg_previ", regimen == 0   ? QByteArray("AFP")
-                         : regimen == 1 ? QByteArray("IPS")
-                                        : QByteArray("SIP"));
+    const QByteArray publico = m_storedRegimen == "INP" ? m_storedRegimen : QByteArray("IPS");
+    setText("reg_previ", regimen == 0 ? QByteArray("AFP") : regimen == 1 ? publico : QByteArray("SIP"));
     if (!setCode("tipo_trab", m_ui.CBxTTrabajador, CodeTable::TipoTrabajador))
         return onTrabajador(u"El Tipo de Trabajador no debe quedar en blanco", m_ui.CBxTTrabajador);
     setText("tipo_linea", m_ui.CBxTipoLinea->currentBytes());

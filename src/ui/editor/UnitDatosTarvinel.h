@@ -82,5 +82,6 @@ private:
     entryconversions::RPeriodo m_period;
     std::array<QList<QByteArray>, codesections::kCount> m_codes;
     QList<datosbindings::Binding> m_bindings;
+    QByteArray m_storedRegimen; // reg_previ as the line held it when loaded
     bool m_shown = false;
 };

@@ -265,6 +265,10 @@ private Q_SLOTS:
     void enterMovesOn();
     void nothingClipped_data();
     void nothingClipped();
+    void officialCodesKeptUnchanged_data();
+    void officialCodesKeptUnchanged();
+    void regimes_data();
+    void regimes();
     void storedTextKeepsItsCase_data();
     void storedTextKeepsItsCase();
     void amountsShowTheirLargestValue_data();
@@ -376,7 +380,7 @@ void TestDatosTarvinel::loadsCodes_data()
                                << QStringLiteral("CBxTipoLinea") << QStringLiteral("01 Adicional");
     QTest::addRow("personnel movement")
         << kCodes << QByteArray("cod_mov") << QByteArray("1") << QStringLiteral("CBxMovPersonal")
-        << QStringLiteral("1 Contratacion");
+        << QStringLiteral("01 Contratacion");
 }
 
 void TestDatosTarvinel::loadsCodes()
@@ -437,8 +441,8 @@ void TestDatosTarvinel::loadsRadioGroups_data()
                          << 0;
     QTest::addRow("IPS shows INP") << QByteArray("reg_previ") << QByteArray("IPS")
                                    << QStringLiteral("RGpRegPrevi") << 1;
-    QTest::addRow("INP text is SIP") << QByteArray("reg_previ") << QByteArray("INP")
-                                     << QStringLiteral("RGpRegPrevi") << 2;
+    QTest::addRow("INP too") << QByteArray("reg_previ") << QByteArray("INP") << QStringLiteral("RGpRegPrevi")
+                             << 1;
     QTest::addRow("subsidio S") << QByteArray("sub_trab_jov") << QByteArray("S")
                                 << QStringLiteral("RGSubsiTrabajador") << 0;
     QTest::addRow("subsidio other") << QByteArray("sub_trab_jov") << QByteArray("s")
@@ -591,7 +595,7 @@ void TestDatosTarvinel::addDefaults()
     QCOMPARE(editor->ui().RGpMonedaPlan->itemIndex(), 0);
     QCOMPARE(editor->ui().CBxTipoPago->currentText(), QStringLiteral("01 Remuneraciones"));
     QCOMPARE(editor->ui().CBxTTrabajador->currentText(), QStringLiteral("0 Activo"));
-    QCOMPARE(editor->ui().CBxMovPersonal->currentText(), QStringLiteral("0 Sin movimiento"));
+    QCOMPARE(editor->ui().CBxMovPersonal->currentText(), QStringLiteral("00 Sin movimiento"));
     QCOMPARE(editor->ui().CBxTramoFam->currentText(), QStringLiteral("D Sin derecho"));
     QCOMPARE(editor->ui().CBxAfp->currentText(), QStringLiteral("33 Capital"));
     QCOMPARE(editor->ui().CBxCodCajaReg->currentText(), QStringLiteral("0000 Sin caja"));
@@ -1264,6 +1268,83 @@ void TestDatosTarvinel::nothingClipped()
     // The tabs wrap rather than widen the window beyond the controls.
     QVERIFY(editor->ui().PageControl1->tabRowCount() >= 1);
     QVERIFY(editor->width() >= editor->minimumSizeHint().width());
+}
+
+void TestDatosTarvinel::officialCodesKeptUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("shown");
+
+    const auto movement = [](const char *name, const char *stored, const char *shown) {
+        QTest::addRow("%s", name) << QByteArray("cod_mov") << QByteArray(stored)
+                                  << QStringLiteral("CBxMovPersonal") << QString::fromUtf8(shown);
+    };
+    movement("no movement", "0", "00 Sin movimiento en el mes");
+    movement("movement 1, stored in one digit", "1", "01 Contratación a plazo indefinido");
+    movement("movement 11", "11", "11 Otros movimientos (ausentismos)");
+    movement("movement 15", "15", "15 Reducción de jornada (Ley 21.227)");
+    QTest::addRow("second contract") << QByteArray("tipo_trab") << QByteArray("8")
+                                     << QStringLiteral("CBxTTrabajador")
+                                     << QStringLiteral("8 Segundo contrato");
+    QTest::addRow("ex-regime fund 1301")
+        << QByteArray("cod_ex_caja") << QByteArray("1301") << QStringLiteral("CBxCodCajaReg")
+        << QString::fromUtf8("1301 Canaempu: Públicos - Régimen 1");
+    QTest::addRow("APV 106") << QByteArray("inst_apvi") << QByteArray("106") << QStringLiteral("CBxApvi")
+                             << QString::fromUtf8("106 BICE VIDA COMPAÑIA DE SEGUROS S.A.");
+    QTest::addRow("Isapre 11") << QByteArray("cod_inst_salud") << QByteArray("11")
+                               << QStringLiteral("CBxIsapre")
+                               << QStringLiteral("11 Isapre de Codelco Ltda. (Isalud)");
+    QTest::addRow("CCAF 06") << QByteArray("cod_CCAF") << QByteArray("6") << QStringLiteral("CBxCodigoCcaf")
+                             << QStringLiteral("06 18 de Septiembre");
+}
+
+void TestDatosTarvinel::officialCodesKeptUnchanged()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, box);
+    QFETCH(QString, shown);
+    // The tables shipped with the program, on a line of real ex-regime fund and APV codes.
+    writeCodes(fileBytes(QStringLiteral(SHIPPED_CODE_TABLES)));
+    appendLine(m_table, changed(kLine, {{"cod_ex_caja", "1301"}, {"inst_apvi", "106"}, {field, stored}}), 1);
+    const TableState before = TableState::of(m_table);
+    const auto editor = open(false);
+    const auto *combo = editor->findChild<CodeComboBox *>(box);
+    QVERIFY(combo);
+    QCOMPARE(combo->currentText(), shown);
+    editor->BitBtn1Click();
+    QCOMPARE(m_platform->lastMessage(), QString());
+    QCOMPARE(editor->result(), int(QDialog::Accepted));
+    QCOMPARE(TableState::of(m_table).cells, before.cells);
+    QCOMPARE(m_table.fieldByName(field).asText(), stored);
+}
+
+void TestDatosTarvinel::regimes_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QByteArray>("saved");
+
+    QTest::addRow("AFP") << QByteArray("AFP") << 0 << QByteArray("AFP");
+    QTest::addRow("IPS, the program's own") << QByteArray("IPS") << 1 << QByteArray("IPS");
+    QTest::addRow("INP, the service's") << QByteArray("INP") << 1 << QByteArray("INP");
+    QTest::addRow("SIP") << QByteArray("SIP") << 2 << QByteArray("SIP");
+    QTest::addRow("anything else is SIP") << QByteArray("XYZ") << 2 << QByteArray("SIP");
+}
+
+void TestDatosTarvinel::regimes()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, choice);
+    QFETCH(QByteArray, saved);
+    appendLine(m_table, changed(kLine, {{"reg_previ", stored}}), 1);
+    const auto editor = open(false);
+    QCOMPARE(editor->ui().RGpRegPrevi->itemIndex(), choice);
+    editor->BitBtn1Click();
+    QCOMPARE(editor->result(), int(QDialog::Accepted));
+    QCOMPARE(m_table.fieldByName("reg_previ").asText(), saved);
 }
 
 void TestDatosTarvinel::storedTextKeepsItsCase_data()
