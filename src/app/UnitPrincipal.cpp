@@ -2,16 +2,20 @@
 
 #include "app/JDGMessage.h"
 #include "app/LinkLabel.h"
+#include "platform/ActionGuard.h"
 #include "platform/Platform.h"
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
 #include "io/UnitSeleccionar.h"
+#include "ui/HelpWindow.h"
 #include "ui/Pictures.h"
+#include "ui/UnitAcercade.h"
 #include "ui/widgets/WindowFont.h"
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -136,6 +140,7 @@ void TFrmPrincipal::buildControls()
     setTabOrder(edit, about);
     setTabOrder(about, quit);
     connect(edit, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn1Click);
+    connect(about, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn2Click);
     connect(quit, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn3Click);
 
     auto *bevel = new QFrame(panel);
@@ -207,9 +212,26 @@ void TFrmPrincipal::BitBtn1Click()
     platform::current().showModal(*dialog);
 }
 
+void TFrmPrincipal::BitBtn2Click()
+{
+    guarded(this, [this] {
+        TFrmAcercade about(this);
+        platform::current().showModal(about);
+    });
+}
+
 void TFrmPrincipal::BitBtn3Click()
 {
     close();
+}
+
+void TFrmPrincipal::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::HelpContents)) {
+        HelpWindow::showContents(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFrmPrincipal::ExStaticText1Click()

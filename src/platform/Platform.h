@@ -6,9 +6,9 @@
 class QDialog;
 class QWidget;
 
-// Everything the program asks of the desktop: message boxes, file dialogs, the browser, the help
-// viewer and modal windows. Windows call these instead of Qt directly so that tests can install a
-// scripted stand-in and drive every window headless.
+// Everything the program asks of the desktop: message boxes, file dialogs, the browser and modal
+// windows (the help viewer is one of the program's windows). Windows call these instead of Qt directly so
+// that tests can install a scripted stand-in and drive every window headless.
 namespace platform {
 
 enum class Icon { None, Information, Warning, Error, Question };
@@ -41,8 +41,6 @@ public:
     virtual QString saveFileName(QWidget *parent, const FileRequest &request) = 0;
     // True when the address could be handed to the user's browser.
     virtual bool openUrl(const QUrl &url) = 0;
-    // Shows the contents page of a help file; false when it cannot be shown.
-    virtual bool showHelpContents(const QString &helpFile) = 0;
     // Shows a window modally and answers its result code (QDialog::Accepted or Rejected).
     virtual int showModal(QDialog &dialog) = 0;
 };

@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -69,13 +68,6 @@ QString QtPlatform::saveFileName(QWidget *parent, const FileRequest &request)
 bool QtPlatform::openUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
-}
-
-bool QtPlatform::showHelpContents(const QString &helpFile)
-{
-    if (!QFileInfo::exists(helpFile))
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
 }
 
 int QtPlatform::showModal(QDialog &dialog)

@@ -11,7 +11,6 @@ public:
     QString openFileName(QWidget *parent, const FileRequest &request) override;
     QString saveFileName(QWidget *parent, const FileRequest &request) override;
     bool openUrl(const QUrl &url) override;
-    bool showHelpContents(const QString &helpFile) override;
     int showModal(QDialog &dialog) override;
 };
 

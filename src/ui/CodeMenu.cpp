@@ -1,7 +1,5 @@
 #include "ui/CodeMenu.h"
 
-#include "ui/ProgramState.h"
-
 #include <array>
 
 namespace codemenu {
@@ -29,14 +27,6 @@ const Item &item(int index)
 {
     Q_ASSERT(index >= 0 && index < kCount);
     return kItems[std::size_t(index)];
-}
-
-QString select(int index)
-{
-    const CodeTable table = item(index).table;
-    SeccionCodigos = codesections::name(table).toByteArray();
-    AnchoCodigo = codesections::width(table);
-    return codesections::caption(table).toString();
 }
 
 } // namespace codemenu

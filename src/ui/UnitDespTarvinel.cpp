@@ -1,12 +1,16 @@
 #include "ui/UnitDespTarvinel.h"
 
 #include "io/DeclarationWriter.h"
+#include "platform/ActionGuard.h"
 #include "platform/Boxes.h"
 #include "platform/Platform.h"
 #include "ui/CodeMenu.h"
+#include "ui/HelpWindow.h"
 #include "ui/Pictures.h"
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
+#include "ui/UnitAcercade.h"
+#include "ui/codes/UnitModCodTarvinel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
 #include "ui/widgets/WindowFont.h"
 #include "util/AppError.h"
@@ -114,10 +118,12 @@ void TFrmTarvinel::buildControls()
     connect(modificar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton6Click);
     connect(eliminar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton7Click);
     connect(codigos, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton2Click);
+    connect(ayuda, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton8Click);
+    connect(acerca, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton10Click);
     connect(cerrar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton4Click);
 
-    // Their windows and the help file come later; until then the buttons cannot be pressed.
-    for (QToolButton *later : {excel, masiva, contratos, ayuda, acerca})
+    // Their windows come later; until then the buttons cannot be pressed.
+    for (QToolButton *later : {excel, masiva, contratos})
         later->setEnabled(false);
 
     m_model = new RecordTableModel(m_table, this);
@@ -144,8 +150,8 @@ void TFrmTarvinel::buildControls()
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     for (int item = 0; item < codemenu::kCount; ++item) {
-        // The code-table editor comes later.
-        PopupMenu2->addAction(QString::fromUtf16(codemenu::item(item).text))->setEnabled(false);
+        PopupMenu2->addAction(QString::fromUtf16(codemenu::item(item).text), this,
+                              [this, item] { CodeMenuItemClick(item); });
     }
 
     DBGrid1->setFocus();
@@ -195,6 +201,10 @@ void TFrmTarvinel::keyPressEvent(QKeyEvent *event)
     // Escape does not close the window, which has no cancel button.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::HelpContents)) {
+        SpeedButton8Click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -261,6 +271,29 @@ void TFrmTarvinel::SpeedButton2Click()
 {
     // Always at the same place on the screen, wherever the window or the button is.
     PopupMenu2->popup(QPoint(400, 70));
+}
+
+void TFrmTarvinel::CodeMenuItemClick(int item)
+{
+    guarded(this, [this, item] {
+        const CodeTable table = codemenu::item(item).table;
+        TFrmModCodTarvinel editor(codesections::name(table).toByteArray(), codesections::width(table), this);
+        editor.setWindowTitle(codesections::caption(table).toString());
+        platform::current().showModal(editor);
+    });
+}
+
+void TFrmTarvinel::SpeedButton8Click()
+{
+    HelpWindow::showContents(this);
+}
+
+void TFrmTarvinel::SpeedButton10Click()
+{
+    guarded(this, [this] {
+        TFrmAcercade about(this);
+        platform::current().showModal(about);
+    });
 }
 
 void TFrmTarvinel::SpeedButton4Click()

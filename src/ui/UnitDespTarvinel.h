@@ -44,7 +44,10 @@ private:
     void SpeedButton6Click(); // "&Modificar"
     void SpeedButton7Click(); // "&Eliminar"
     void SpeedButton2Click(); // "C&ódigos"
-    void SpeedButton4Click(); // close
+    void CodeMenuItemClick(int item);
+    void SpeedButton8Click();  // help
+    void SpeedButton10Click(); // About
+    void SpeedButton4Click();  // close
     void DBGrid1DblClick();
     void DBGrid1ContextMenu(const QPoint &pos);
     void Agregar1Click();

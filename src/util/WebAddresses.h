@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The service's web addresses, kept in one place for every window that opens them.
+// The web addresses the program opens, kept in one place for every window that opens them.
 namespace webaddresses {
 
 // The service's home page.
@@ -15,6 +15,12 @@ inline QString site()
 inline QString faq()
 {
     return QStringLiteral("https://www.tarvinel.cl/preguntas-frecuentes");
+}
+
+// The maker's web site, opened from the About box.
+inline QString maker()
+{
+    return QStringLiteral("https://www.orvandel.cl");
 }
 
 } // namespace webaddresses

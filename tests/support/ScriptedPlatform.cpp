@@ -38,12 +38,6 @@ bool ScriptedPlatform::openUrl(const QUrl &url)
     return urlResult;
 }
 
-bool ScriptedPlatform::showHelpContents(const QString &helpFile)
-{
-    helpFiles.append(helpFile);
-    return helpResult;
-}
-
 int ScriptedPlatform::showModal(QDialog &dialog)
 {
     modalWindows.append(QString::fromLatin1(dialog.metaObject()->className()));

@@ -25,13 +25,11 @@ public:
     // Answers for the next file dialogs; an empty string or an empty queue means Cancel.
     QQueue<QString> fileNames;
     bool urlResult = true;
-    bool helpResult = true;
 
     QList<platform::MessageRequest> messages;
     QList<platform::FileRequest> openRequests;
     QList<platform::FileRequest> saveRequests;
     QList<QUrl> openedUrls;
-    QStringList helpFiles;
     QStringList modalWindows; // class names of the windows shown modally, in order
     int unexpectedModals = 0;
 
@@ -46,7 +44,6 @@ public:
     QString openFileName(QWidget *parent, const platform::FileRequest &request) override;
     QString saveFileName(QWidget *parent, const platform::FileRequest &request) override;
     bool openUrl(const QUrl &url) override;
-    bool showHelpContents(const QString &helpFile) override;
     int showModal(QDialog &dialog) override;
 
 private:

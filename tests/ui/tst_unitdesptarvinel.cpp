@@ -1,10 +1,10 @@
 #include "model/RecordTable.h"
 #include "platform/Platform.h"
 #include "ui/CodeMenu.h"
-#include "ui/ProgramState.h"
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
 #include "ui/UnitDespTarvinel.h"
+#include "ui/widgets/UpperCaseEdit.h"
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -154,8 +155,8 @@ void TestUnitDespTarvinel::buttonBar_data()
     row("SpeedButton2", "C&ódigos", "Modifica códigos de Tarvinel", true);
     row("SpeedButton9", "Masi&va", "Modificación masiva", false);
     row("SpeedButton11", "2° Contra.", "Asigna segundos contratos", false);
-    row("SpeedButton8", "", "Ayuda", false);
-    row("SpeedButton10", "", "Acerca de...", false);
+    row("SpeedButton8", "", "Ayuda", true);
+    row("SpeedButton10", "", "Acerca de...", true);
     row("SpeedButton4", "", "Cerrar esta pantalla", true);
 }
 
@@ -258,11 +259,33 @@ void TestUnitDespTarvinel::codeMenu()
     QCOMPARE(actions.size(), codemenu::kCount);
     QCOMPARE(actions.at(item)->text(), text);
 
-    SeccionCodigos = "previous";
-    AnchoCodigo = 9;
-    QCOMPARE(codemenu::select(item), caption);
-    QCOMPARE(SeccionCodigos, section);
-    QCOMPARE(AnchoCodigo, width);
+    // Each section holds one entry, its own name, so the editor shows which section it reads.
+    QTemporaryDir folder;
+    QFile cfg(folder.filePath(QStringLiteral("Tarvinel.cfg")));
+    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    for (int i = 0; i < codemenu::kCount; ++i) {
+        const QByteArray name = codesections::name(codemenu::item(i).table).toByteArray();
+        cfg.write("[" + name + "]\r\n" + name + "=0\r\n");
+    }
+    cfg.close();
+    programinfo::setProgramFolder(folder.path());
+
+    QString shownCaption;
+    QStringList shownEntries;
+    int codeLimit = 0;
+    l.platform.onNextModal([&](QDialog &editor) {
+        shownCaption = editor.windowTitle();
+        const QListWidget *list = editor.findChild<QListWidget *>(QStringLiteral("ListBox1"));
+        for (int row = 0; row < list->count(); ++row)
+            shownEntries.append(list->item(row)->text());
+        codeLimit = editor.findChild<UpperCaseEdit *>(QStringLiteral("EdCodigo"))->charLimit();
+    });
+    actions.at(item)->trigger();
+    programinfo::setProgramFolder(QString());
+    QCOMPARE(l.platform.modalWindows, QStringList(QStringLiteral("TFrmModCodTarvinel")));
+    QCOMPARE(shownCaption, caption);
+    QCOMPARE(shownEntries, QStringList(QString::fromLatin1(section)));
+    QCOMPARE(codeLimit, width);
 }
 
 void TestUnitDespTarvinel::codeMenuOpensAtFixedPlace()
