@@ -1,22 +1,16 @@
 #include "codes/CodeTableFile.h"
 #include "codes/EditedCodeTable.h"
-#include "util/AppError.h"
+
+#include "ErrorOf.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
 const QByteArray kSection("TipoPago");
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 } // namespace
 
@@ -118,7 +112,7 @@ void TestEditedCodeTable::changes()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
-    writeBytes(path, "[TipoPago]\r\n01 A=0\r\n02 B=1\r\n03 C=2\r\n[CCAF]\r\n01 Los Andes=0\r\n");
+    QVERIFY(writeFileBytes(path, "[TipoPago]\r\n01 A=0\r\n02 B=1\r\n03 C=2\r\n[CCAF]\r\n01 Los Andes=0\r\n"));
     EditedCodeTable table(path, kSection, 2);
     for (const QString &step : std::as_const(steps)) {
         const QByteArray argument = step.mid(1).toLatin1();
@@ -151,15 +145,13 @@ void TestEditedCodeTable::emptyFieldStoresNothing()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
     const QByteArray before("[TipoPago]\r\n01 A=0\r\n");
-    writeBytes(path, before);
+    QVERIFY(writeFileBytes(path, before));
     EditedCodeTable table(path, kSection, 2);
     table.modify(0);
     QVERIFY(!table.store("09", ""));
     QVERIFY(!table.store("", "Nueva"));
     QCOMPARE(table.entries(), QByteArrayList({"01 A"}));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), before);
+    QCOMPARE(fileBytes(path), before);
 }
 
 void TestEditedCodeTable::refusedWriteKeepsTheChange()
@@ -168,13 +160,8 @@ void TestEditedCodeTable::refusedWriteKeepsTheChange()
     const QString path = dir.filePath(QStringLiteral("missing/Tarvinel.cfg"));
     EditedCodeTable table(path, kSection, 2);
     table.add();
-    QString error;
-    try {
-        table.store("01", "A");
-    } catch (const AppError &e) {
-        error = e.message();
-    }
-    QCOMPARE(error, QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(errorOf([&] { table.store("01", "A"); }),
+             QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
     QCOMPARE(table.entries(), QByteArrayList({"01 A"}));
 }
 

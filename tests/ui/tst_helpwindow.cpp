@@ -126,7 +126,7 @@ void TestHelpWindow::codeWidthsMatchTheMenu()
         const QString text = QString::fromUtf16(codemenu::item(item).text).remove(QLatin1Char('&'));
         const int width = codesections::width(codemenu::item(item).table);
         QVERIFY2(help.contains(QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(text).arg(width)),
-                 qPrintable(text));
+                 qPrintable(QStringLiteral("data/AYUDA.HLP gives another code width for ") + text));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "codes/CodeTableFile.h"
 #include "model/RecordTable.h"
 #include "platform/Platform.h"
 #include "ui/CodeMenu.h"
@@ -5,6 +6,7 @@
 #include "ui/RecordTableModel.h"
 #include "ui/UnitDespTarvinel.h"
 #include "ui/widgets/UpperCaseEdit.h"
+#include "util/Cp1252.h"
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
@@ -259,15 +261,8 @@ void TestUnitDespTarvinel::codeMenu()
     QCOMPARE(actions.size(), codemenu::kCount);
     QCOMPARE(actions.at(item)->text(), text);
 
-    // Each section holds one entry, its own name, so the editor shows which section it reads.
     QTemporaryDir folder;
-    QFile cfg(folder.filePath(QStringLiteral("Tarvinel.cfg")));
-    QVERIFY(cfg.open(QIODevice::WriteOnly));
-    for (int i = 0; i < codemenu::kCount; ++i) {
-        const QByteArray name = codesections::name(codemenu::item(i).table).toByteArray();
-        cfg.write("[" + name + "]\r\n" + name + "=0\r\n");
-    }
-    cfg.close();
+    QVERIFY(installTestCodeTable(folder.path()));
     programinfo::setProgramFolder(folder.path());
 
     QString shownCaption;
@@ -284,7 +279,11 @@ void TestUnitDespTarvinel::codeMenu()
     programinfo::setProgramFolder(QString());
     QCOMPARE(l.platform.modalWindows, QStringList(QStringLiteral("TFrmModCodTarvinel")));
     QCOMPARE(shownCaption, caption);
-    QCOMPARE(shownEntries, QStringList(QString::fromLatin1(section)));
+    QStringList entries;
+    for (const QByteArray &entry : readSection(testCodeTablePath(), section))
+        entries.append(cp1252::toUnicode(entry));
+    QVERIFY(!entries.isEmpty());
+    QCOMPARE(shownEntries, entries);
     QCOMPARE(codeLimit, width);
 }
 
