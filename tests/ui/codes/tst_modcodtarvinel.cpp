@@ -189,8 +189,8 @@ void TestModCodTarvinel::helpTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("height");
     const auto row = [](const char *section, const char *title, const char *text, int height) {
-        QTest::addRow("%s", section) << QByteArray(section) << QString::fromUtf8(title) << QString::fromUtf8(text)
-                                     << height;
+        QTest::addRow("%s", section) << QByteArray(section) << QString::fromUtf8(title)
+                                     << QString::fromUtf8(text) << height;
     };
     row("TipoPago", "Tipo Pago",
         "  \n  Estos datos se refieren al tipo de pago que se está\n"
@@ -207,17 +207,20 @@ void TestModCodTarvinel::helpTexts_data()
         "  durante el mes, es decir, faltas, retiros, accidentes del\n  trabajo etc.\n",
         100);
     row("Tramo Familiar", "Tramo Familiar",
-        "  \n  Estos datos se refieren a los tramos correspondientes\n  a las asignaciones familiares. \n", 90);
+        "  \n  Estos datos se refieren a los tramos correspondientes\n  a las asignaciones familiares. \n",
+        90);
     row("Nombre AFP", "Nombre AFP",
         "  \n  Estos datos corresponden a los nombres y códigos de \n  las AFP vigentes a la fecha\n", 90);
     row("Isapres", "Isapres",
         "  \n  Estos datos corresponden a los nombres y códigos\n  de las Isapres vigentes a la fecha\n", 90);
     row("CCAF", "Cajas de Compensación",
-        "  \n  Estos datos corresponden a los nombres y códigos\n  de las cajas de compensación vigentes\n", 90);
+        "  \n  Estos datos corresponden a los nombres y códigos\n  de las cajas de compensación vigentes\n",
+        90);
     row("Mutual", "Mutuales",
         "  \n  Estos datos corresponden a los nombres y códigos\n  de las mutuales de seguridad\n", 90);
     row("Codigo Caja", "Cajas ex Régimen",
-        "  \n  Estos datos corresponden a los nombres y códigos\n  de las cajas del ex régimen previsional\n", 90);
+        "  \n  Estos datos corresponden a los nombres y códigos\n  de las cajas del ex régimen previsional\n",
+        90);
     row("APV", "Ahorro Previsional Voluntario",
         "  \n  Estos datos corresponden a las instituciones autorizadas\n"
         "  para manejar los fondos correspondientes al ahorro \n  previsional voluntario\n",
