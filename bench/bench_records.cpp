@@ -4,6 +4,8 @@
 //
 //   bench_records            all steps
 //   bench_records fill       fill a table from cut lines and walk it, reading every field as text
+//   bench_records whole      on a filled table: mass modification of one field, renumbering the lines
+//                            and the second-contract run, each with the grid resets it signals
 //   bench_records read LAYOUT FILE            read a declaration file ("fixed" or "separated")
 //   bench_records write LAYOUT FILE TARGET    read it, then write it back (timed); its peak includes
 //                                             the table read first
@@ -12,6 +14,7 @@
 #include "io/DeclarationWriter.h"
 #include "model/LineLayout.h"
 #include "model/RecordTable.h"
+#include "model/TableOperations.h"
 #include "util/AppError.h"
 #include "util/Regional.h"
 
@@ -133,15 +136,9 @@ double fileMiB(const QString &path)
     return double(QFileInfo(path).size()) / (1024.0 * 1024.0);
 }
 
-int fill()
+// Fills `table` with the generated lines; with `pairs`, lines 2k and 2k+1 share a RUT.
+void fillTable(RecordTable &table, const QByteArrayList &lines, bool pairs = false)
 {
-    QByteArrayList lines;
-    lines.reserve(kLines);
-    for (int i = 0; i < kLines; ++i)
-        lines << linelayout::compose(generatedTexts(i), Layout::Fixed);
-
-    RecordTable table;
-    StepTimer timer;
     table.suspendDisplay();
     table.open();
     for (int i = 0; i < kLines; ++i) {
@@ -150,9 +147,29 @@ int fill()
         const linelayout::FieldViews texts = linelayout::cut(lines[i], Layout::Fixed);
         for (int n = 1; n <= catalogue::kLineFieldCount; ++n)
             table.field(n).setText(texts[std::size_t(n - 1)]);
+        if (pairs)
+            table.field(1).setInteger(10000000 + i / 2);
         table.post();
     }
     table.resumeDisplay();
+}
+
+QByteArrayList generatedLines()
+{
+    QByteArrayList lines;
+    lines.reserve(kLines);
+    for (int i = 0; i < kLines; ++i)
+        lines << linelayout::compose(generatedTexts(i), Layout::Fixed);
+    return lines;
+}
+
+int fill()
+{
+    QByteArrayList lines = generatedLines();
+
+    RecordTable table;
+    StepTimer timer;
+    fillTable(table, lines);
     report("fill table", timer, table.rowCount(), "rows");
 
     lines.clear();
@@ -166,6 +183,37 @@ int fill()
     }
     report("walk table", timer, rows, "rows");
     return characters > 0 ? 0 : 1;
+}
+
+// Times one whole-table operation and prints how often it reset the grid.
+template <typename Operation> void timeWhole(const char *step, RecordTable &table, Operation &&operation)
+{
+    int resets = 0;
+    const auto connection = QObject::connect(&table, &RecordTable::tableReset, [&resets] { ++resets; });
+    const quint64 revision = table.revision();
+    StepTimer timer;
+    operation();
+    report(step, timer, table.rowCount(), "rows");
+    std::printf("  %llu rows changed, %d grid reset(s)\n",
+                static_cast<unsigned long long>(table.revision() - revision), resets);
+    std::fflush(stdout);
+    QObject::disconnect(connection);
+}
+
+int whole()
+{
+    RecordTable table;
+    fillTable(table, generatedLines(), true);
+    table.moveTo(kLines / 2);
+    timeWhole("mass modification", table, [&] {
+        tableops::modifyEveryLine(table, tableops::MassOption::TipoPago, "02 Gratificaciones");
+    });
+    // After a delete at the top, every number moves.
+    table.moveTo(0);
+    table.deleteRow();
+    timeWhole("renumber lines", table, [&] { tableops::RenumerarLineas(table); });
+    timeWhole("second contracts", table, [&] { tableops::assignSecondContracts(table); });
+    return table.currentRow() == table.rowCount() - 1 ? 0 : 1;
 }
 
 Layout layoutOf(const QString &name)
@@ -235,6 +283,7 @@ int all()
     std::printf("%d lines, regional settings %s\n", kLines, qPrintable(regional::locale().name()));
     std::fflush(stdout);
     int failures = runStep({QStringLiteral("fill")});
+    failures += runStep({QStringLiteral("whole")});
     for (const QString &layout : {QStringLiteral("fixed"), QStringLiteral("separated")}) {
         const QString path = dir.filePath(layout + QStringLiteral(".txt"));
         if (!generate(path, layoutOf(layout))) {
@@ -260,6 +309,8 @@ int main(int argc, char **argv)
             return all();
         if (args[0] == QLatin1String("fill"))
             return fill();
+        if (args[0] == QLatin1String("whole"))
+            return whole();
         if (args[0] == QLatin1String("read") && args.size() == 3)
             return read(args[1], args[2]);
         if (args[0] == QLatin1String("write") && args.size() == 4)
@@ -268,6 +319,6 @@ int main(int argc, char **argv)
         std::printf("failed: %s\n", e.what());
         return 1;
     }
-    std::printf("usage: bench_records [fill | read LAYOUT FILE | write LAYOUT FILE TARGET]\n");
+    std::printf("usage: bench_records [fill | whole | read LAYOUT FILE | write LAYOUT FILE TARGET]\n");
     return 2;
 }

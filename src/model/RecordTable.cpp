@@ -123,6 +123,23 @@ void writeInteger(char *bytes, qint32 value)
     std::memcpy(bytes + 1, &value, sizeof value);
 }
 
+double numberOf(const Slot &slot)
+{
+    switch (slot.def.kind) {
+    case FieldKind::Text: {
+        const QByteArrayView text = slot.text();
+        if (const auto value = regional::strictNumber(text))
+            return *value;
+        throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(screenText(text)));
+    }
+    case FieldKind::Floating:
+        return slot.isSet() ? slot.floating() : 0;
+    case FieldKind::Integer:
+        return slot.isSet() ? slot.integer() : 0;
+    }
+    return 0;
+}
+
 // Rounds half to even into 32 bits; nullopt when out of range.
 std::optional<qint32> roundToInteger(double value)
 {
@@ -153,21 +170,9 @@ QByteArray FieldRef::asText() const
 double FieldRef::asNumber() const
 {
     const RecordTable &t = *m_table;
-    const QByteArray row = t.m_current < 0 ? emptyRow() : t.rowBytes(t.m_current);
-    const Slot slot = slotOf(row, m_position);
-    switch (kind()) {
-    case FieldKind::Text: {
-        const QByteArrayView text = slot.text();
-        if (const auto value = regional::strictNumber(text))
-            return *value;
-        throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(screenText(text)));
-    }
-    case FieldKind::Floating:
-        return slot.isSet() ? slot.floating() : 0;
-    case FieldKind::Integer:
-        return slot.isSet() ? slot.integer() : 0;
-    }
-    return 0;
+    if (t.m_current < 0)
+        return numberOf(slotOf(emptyRow(), m_position));
+    return t.numberAt(t.m_current, m_position);
 }
 
 void FieldRef::setText(QByteArrayView text)
@@ -483,6 +488,53 @@ bool RecordTable::isNullAt(int row, int position) const
 {
     const Slot slot = slotOf(rowBytes(row), position);
     return slot.def.kind == FieldKind::Text ? slot.text().isEmpty() : !slot.isSet();
+}
+
+double RecordTable::numberAt(int row, int position) const
+{
+    return numberOf(slotOf(rowBytes(row), position));
+}
+
+bool RecordTable::writeTextAt(int row, int position, QByteArrayView text)
+{
+    char *bytes = storedBytes(row, position, FieldKind::Text);
+    const FieldDef &def = catalogue::field(position);
+    if (Slot{bytes, def}.text() == text.first(std::min<qsizetype>(text.size(), def.size)))
+        return false;
+    writeText(bytes, def, text);
+    storedRowChanged(row);
+    return true;
+}
+
+bool RecordTable::writeIntegerAt(int row, int position, qint64 value)
+{
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+        throw AppError(QStringLiteral("'%1' is not a valid integer value for field '%2'")
+                           .arg(value)
+                           .arg(fieldName(position)));
+    char *bytes = storedBytes(row, position, FieldKind::Integer);
+    const Slot slot{bytes, catalogue::field(position)};
+    if (slot.isSet() && slot.integer() == value)
+        return false;
+    writeInteger(bytes, qint32(value));
+    storedRowChanged(row);
+    return true;
+}
+
+char *RecordTable::storedBytes(int row, int position, FieldKind kind)
+{
+    if (m_state != State::Browse)
+        throw AppError(QStringLiteral("Dataset in edit or insert mode"));
+    if (catalogue::field(position).kind != kind)
+        throw AppError(QStringLiteral("Field '%1' cannot be written in place").arg(fieldName(position)));
+    return m_rows[std::size_t(row)].data() + rowLayout().offset[position];
+}
+
+void RecordTable::storedRowChanged(int row)
+{
+    ++m_revision;
+    if (!isDisplaySuspended())
+        Q_EMIT rowChanged(row);
 }
 
 void RecordTable::suspendDisplay()

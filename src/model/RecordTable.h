@@ -107,6 +107,17 @@ public:
     // Appends the same text to `out`, for walks that must not make a text per field.
     void appendTextAt(int row, int position, QByteArray &out) const;
     bool isNullAt(int row, int position) const;
+    // A row's field as FieldRef::asNumber() reads it: unset numbers are 0, a text must read as a
+    // number or it fails.
+    double numberAt(int row, int position) const;
+
+    // Whole-table work writes stored rows in place, without the pending-row cycle: no row may be
+    // pending (it fails with "Dataset in edit or insert mode"). A text field takes the text cut to
+    // its size, an integer field the value (it must fit 32 bits); any other field refuses. A row
+    // that changes counts in revision() and signals rowChanged unless the display is suspended.
+    // Both answer whether the row changed.
+    bool writeTextAt(int row, int position, QByteArrayView text);
+    bool writeIntegerAt(int row, int position, qint64 value);
 
     // While suspended, changes do not signal row by row; resuming signals one reset.
     void suspendDisplay();
@@ -130,6 +141,8 @@ private:
     const QByteArray &rowBytes(int row) const { return m_rows[std::size_t(row)]; }
     QByteArray &pendingBytes();
     void requirePending() const;
+    char *storedBytes(int row, int position, FieldKind kind);
+    void storedRowChanged(int row);
     void settle(); // posts or cancels a pending row before the cursor moves
     void setCurrent(int row);
     void fieldWritten(int position);

@@ -1,6 +1,7 @@
 #include "ui/UnitDespTarvinel.h"
 
 #include "io/DeclarationWriter.h"
+#include "model/TableOperations.h"
 #include "platform/ActionGuard.h"
 #include "platform/Boxes.h"
 #include "platform/Platform.h"
@@ -10,6 +11,8 @@
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
 #include "ui/UnitAcercade.h"
+#include "ui/UnitBuscar.h"
+#include "ui/UnitModMasiva.h"
 #include "ui/codes/UnitModCodTarvinel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
 #include "ui/widgets/WindowFont.h"
@@ -121,10 +124,12 @@ void TFrmTarvinel::buildControls()
     connect(ayuda, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton8Click);
     connect(acerca, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton10Click);
     connect(cerrar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton4Click);
+    connect(masiva, &QToolButton::clicked, this, [this] { guarded(this, [this] { SpeedButton9Click(); }); });
+    connect(contratos, &QToolButton::clicked, this,
+            [this] { guarded(this, [this] { SpeedButton11Click(); }); });
 
-    // Their windows come later; until then the buttons cannot be pressed.
-    for (QToolButton *later : {excel, masiva, contratos})
-        later->setEnabled(false);
+    // Its window comes later; until then the button cannot be pressed.
+    excel->setEnabled(false);
 
     m_model = new RecordTableModel(m_table, this);
     DBGrid1 = new RecordGrid(*m_model, this);
@@ -144,8 +149,8 @@ void TFrmTarvinel::buildControls()
     PopupMenu1->addAction(QStringLiteral("Eliminar"), this, &TFrmTarvinel::SpeedButton7Click);
     PopupMenu1->addAction(QStringLiteral("Agregar"), this, &TFrmTarvinel::Agregar1Click);
     PopupMenu1->addSeparator();
-    QAction *buscarItem = PopupMenu1->addAction(QStringLiteral("Buscar"));
-    buscarItem->setEnabled(false);
+    PopupMenu1->addAction(QStringLiteral("Buscar"), this,
+                          [this] { guarded(this, [this] { Buscar1Click(); }); });
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -264,7 +269,7 @@ void TFrmTarvinel::SpeedButton7Click()
         return;
     if (m_table.rowCount() > 0 && boxes::question(this, QStringLiteral("¿Seguro de Eliminar esta línea?")))
         m_table.deleteRow();
-    RenumerarLineas();
+    tableops::RenumerarLineas(m_table);
 }
 
 void TFrmTarvinel::SpeedButton2Click()
@@ -318,22 +323,31 @@ void TFrmTarvinel::Agregar1Click()
     auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, /*ModoAgregar=*/true, this);
     const bool added = platform::current().showModal(*editor) == QDialog::Accepted;
     const int newLine = m_table.currentRow();
-    RenumerarLineas();
+    tableops::RenumerarLineas(m_table);
     // The user goes on with the line just added, not with the last one the numbering reached.
     if (added)
         m_table.moveTo(newLine);
 }
 
-void TFrmTarvinel::RenumerarLineas()
+void TFrmTarvinel::Buscar1Click()
 {
-    const SuspendedDisplay suspended(m_table);
-    m_table.first();
-    qint64 counter = 1;
-    while (!m_table.eof()) {
-        m_table.edit();
-        m_table.field(catalogue::kLinea).setInteger(counter);
-        m_table.post();
-        m_table.next();
-        ++counter;
-    }
+    if (!DBGrid1->finishEditing())
+        return;
+    TFrmBuscar search(m_table, this);
+    platform::current().showModal(search);
+}
+
+void TFrmTarvinel::SpeedButton9Click()
+{
+    if (!DBGrid1->finishEditing())
+        return;
+    TFrmModMasiva massive(m_table, this);
+    platform::current().showModal(massive);
+}
+
+void TFrmTarvinel::SpeedButton11Click()
+{
+    if (!DBGrid1->finishEditing())
+        return;
+    tableops::assignSecondContracts(m_table);
 }

@@ -52,8 +52,9 @@ private:
     void DBGrid1ContextMenu(const QPoint &pos);
     void Agregar1Click();
 
-    // Numbers `Linea` 1 to n in table order; the cursor ends on the last line.
-    void RenumerarLineas();
+    void SpeedButton9Click();  // "Masi&va"
+    void SpeedButton11Click(); // "2° Contra."
+    void Buscar1Click();       // grid menu "Buscar"
 
     void buildControls();
     QToolButton *addButton(const char *name, const QString &caption, const QString &hint, const QIcon &glyph);

@@ -4,7 +4,11 @@
 #include "ui/CodeMenu.h"
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
+#include "ui/UnitBuscar.h"
 #include "ui/UnitDespTarvinel.h"
+#include "ui/UnitModMasiva.h"
+#include "ui/widgets/PictureEdit.h"
+#include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpperCaseEdit.h"
 #include "util/Cp1252.h"
 #include "util/ProgramInfo.h"
@@ -21,6 +25,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,6 +128,9 @@ private Q_SLOTS:
     void createFileWritesLayout();
     void createFileFailureShowsError();
     void webSiteButton();
+    void secondContractsAtOnce();
+    void massiveModificationByKeyboard();
+    void searchCommitsPendingEditFirst();
 };
 
 void TestUnitDespTarvinel::windowFrame()
@@ -155,8 +164,8 @@ void TestUnitDespTarvinel::buttonBar_data()
     row("SpeedButton6", "&Modificar", "Modificar datos de un empleado", true);
     row("SpeedButton7", "&Eliminar", "Eliminar línea", true);
     row("SpeedButton2", "C&ódigos", "Modifica códigos de Tarvinel", true);
-    row("SpeedButton9", "Masi&va", "Modificación masiva", false);
-    row("SpeedButton11", "2° Contra.", "Asigna segundos contratos", false);
+    row("SpeedButton9", "Masi&va", "Modificación masiva", true);
+    row("SpeedButton11", "2° Contra.", "Asigna segundos contratos", true);
     row("SpeedButton8", "", "Ayuda", true);
     row("SpeedButton10", "", "Acerca de...", true);
     row("SpeedButton4", "", "Cerrar esta pantalla", true);
@@ -599,6 +608,68 @@ void TestUnitDespTarvinel::webSiteButton()
     l.platform.urlResult = false;
     l.button("SpeedButton3")->click();
     QCOMPARE(l.platform.openedUrls, QList<QUrl>{QUrl(webaddresses::site())});
+    QVERIFY(l.platform.messages.isEmpty());
+}
+
+void TestUnitDespTarvinel::secondContractsAtOnce()
+{
+    Listing l(3);
+    l.table().moveTo(1);
+    l.table().edit();
+    for (const auto &[field, value] : {std::pair("rut", "1000"), std::pair("impo_afp", "500000"),
+                                       std::pair("dias_trab", "30"), std::pair("cotiza_mutual", "900")})
+        l.table().fieldByName(field).setText(value);
+    l.table().post();
+    l.table().moveTo(0);
+    const quint64 revision = l.table().revision();
+
+    l.button("SpeedButton11")->click();
+    QCOMPARE(l.table().textAt(0, RecordTable::fieldIndex("tipo_trab")), QByteArray());
+    QCOMPARE(l.table().textAt(1, RecordTable::fieldIndex("tipo_trab")), QByteArray("8"));
+    QVERIFY(l.platform.messages.isEmpty());
+    QVERIFY(l.platform.modalWindows.isEmpty());
+    QCOMPARE(l.grid()->currentIndex().row(), 2);
+    QVERIFY(l.table().revision() != revision);
+}
+
+void TestUnitDespTarvinel::massiveModificationByKeyboard()
+{
+    Listing l(3);
+    l.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&l.window));
+    l.platform.onNextModal([](QDialog &dialog) {
+        auto &massive = static_cast<TFrmModMasiva &>(dialog);
+        massive.RadioGroup1->button(3)->click();
+        QTest::keyClicks(massive.OvcPF, QStringLiteral("042024"));
+        massive.BitBtn1->click();
+    });
+    QTest::keyClick(l.grid(), Qt::Key_V, Qt::AltModifier);
+    QTRY_COMPARE(l.platform.modalWindows, QStringList{QStringLiteral("TFrmModMasiva")});
+    const int remuDesde = RecordTable::fieldIndex("remu_desde");
+    for (int row = 0; row < 3; ++row)
+        QCOMPARE(l.table().textAt(row, remuDesde), QByteArray("042024"));
+    QCOMPARE(l.grid()->currentIndex().row(), 2);
+    QVERIFY(l.window.hasUnsavedChanges());
+}
+
+void TestUnitDespTarvinel::searchCommitsPendingEditFirst()
+{
+    Listing l(3);
+    RecordTableModel *model = &l.grid()->recordModel();
+    QVERIFY(model->setData(model->index(0, kRut), QStringLiteral("5000")));
+    QVERIFY(l.table().isPending());
+    l.platform.onNextModal([](QDialog &dialog) {
+        auto &search = static_cast<TFrmBuscar &>(dialog);
+        QTest::keyClicks(search.OvcERut, QStringLiteral("3000"));
+        search.BitBtn1->click();
+    });
+    l.menu("PopupMenu1")->actions().at(4)->trigger();
+
+    QCOMPARE(l.platform.modalWindows, QStringList{QStringLiteral("TFrmBuscar")});
+    QVERIFY(!l.table().isPending());
+    QCOMPARE(l.table().textAt(0, kRut), QByteArray("5000"));
+    QCOMPARE(l.table().currentRow(), 2);
+    QCOMPARE(l.grid()->currentIndex().row(), 2);
     QVERIFY(l.platform.messages.isEmpty());
 }
 

@@ -1,0 +1,89 @@
+#include "ui/UnitBuscar.h"
+
+#include "model/TableOperations.h"
+#include "platform/ActionGuard.h"
+#include "platform/Boxes.h"
+#include "ui/widgets/PictureEdit.h"
+#include "ui/widgets/WindowFont.h"
+#include "ui/widgets/WindowPlacement.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+// The window is 187 x 107 with its frame: this is its client area under a common frame.
+constexpr QSize clientSize(179, 80);
+constexpr int rutDigits = 9;
+
+} // namespace
+
+TFrmBuscar::TFrmBuscar(RecordTable &table, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_table(table)
+{
+    setObjectName(QStringLiteral("FrmBuscar"));
+    setWindowTitle(QStringLiteral("Buscar Rut"));
+    setFont(windowFont());
+
+    auto *label = new QLabel(QStringLiteral("RUT"), this);
+    OvcERut = new PictureEdit(PictureEdit::Picture::Digits, this);
+    OvcERut->setObjectName(QStringLiteral("OvcERut"));
+    OvcERut->setMaxLength(rutDigits);
+    OvcERut->setFixedWidth(OvcERut->fontMetrics().horizontalAdvance(QStringLiteral("9999999999")) + 12);
+    label->setBuddy(OvcERut);
+
+    BitBtn1 =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Aceptar"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                              QStringLiteral("&Cancelar"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    for (QPushButton *button : {BitBtn1, BitBtn2})
+        button->setAutoDefault(false); // no window of the program has a default button
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
+
+    auto *field = new QHBoxLayout;
+    field->addStretch(1);
+    field->addWidget(label);
+    field->addWidget(OvcERut);
+    field->addStretch(1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(field);
+    outer->addLayout(buttons);
+
+    setTabOrder(OvcERut, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+    OvcERut->setFocus();
+    setFixedSize(sizeHint().expandedTo(clientSize));
+}
+
+void TFrmBuscar::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreOnMainWindow(*this);
+}
+
+void TFrmBuscar::BitBtn1Click()
+{
+    // Nine digits at most, so the number is exact.
+    const double rut = OvcERut->value().toDouble();
+    if (tableops::locateRut(m_table, rut)) {
+        accept();
+        return;
+    }
+    boxes::note(this, QStringLiteral("Rut no encontrado"));
+    OvcERut->setFocus();
+}
+
+void TFrmBuscar::BitBtn2Click()
+{
+    reject();
+}
