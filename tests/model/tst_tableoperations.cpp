@@ -1,9 +1,8 @@
 #include "model/RecordTable.h"
 #include "model/TableOperations.h"
-#include "util/AppError.h"
 
+#include "ErrorOf.h"
 #include "NumberedRows.h"
-#include "TestLocale.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -213,13 +212,8 @@ void TestTableOperations::setEveryLineRefusesNumberField()
 {
     RecordTable table;
     fillNumberedRows(table, 2);
-    QString failure;
-    try {
-        tableops::setEveryLine(table, RecordTable::fieldIndex("rut"), "1");
-    } catch (const AppError &e) {
-        failure = e.message();
-    }
-    QCOMPARE(failure, QStringLiteral("Field 'rut' cannot be written in place"));
+    QCOMPARE(errorOf([&] { tableops::setEveryLine(table, RecordTable::fieldIndex("rut"), "1"); }),
+             QStringLiteral("Field 'rut' cannot be written in place"));
     QCOMPARE(column(table, "rut"), QByteArrayList({"1000", "2000"}));
 }
 

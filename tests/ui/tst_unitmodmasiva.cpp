@@ -7,8 +7,8 @@
 
 #include "NumberedRows.h"
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,16 +22,6 @@ enum Option { None = -1, TipoPago, Ccaf, Mutual, Desde, Hasta };
 
 const QString kNoCode = QStringLiteral("Debe ingresar el nuevo código");
 const QString kNoPeriod = QStringLiteral("Debe ingresar la nueva fecha");
-
-const QByteArray kCodes = "[TipoPago]\r\n01 Remuneraciones=0\r\n02 Gratificaciones=1\r\n"
-                          "[CCAF]\r\n"
-                          "[Mutual]\r\n01 Asociaci\xF3n=0\r\n";
-
-bool writeCodes(const QString &folder, const QByteArray &content)
-{
-    QFile file(folder + QStringLiteral("/Tarvinel.cfg"));
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
 QByteArrayList column(const RecordTable &table, const char *field)
 {
@@ -66,7 +56,7 @@ private:
 void TestUnitModMasiva::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(writeCodes(m_folder->path(), kCodes));
+    QVERIFY(installTestCodeTable(m_folder->path()));
     programinfo::setProgramFolder(m_folder->path());
 }
 
@@ -101,9 +91,9 @@ void TestUnitModMasiva::aceptar_data()
 
     QTest::addRow("payment type picked")
         << int(TipoPago) << 1 << QString() << QString() << QByteArray("tipo_pago") << QByteArray("02");
-    QTest::addRow("mutual picked") << int(Mutual) << 0 << QString() << QString() << QByteArray("cod_mutual")
+    QTest::addRow("mutual picked") << int(Mutual) << 3 << QString() << QString() << QByteArray("cod_mutual")
                                    << QByteArray("01");
-    QTest::addRow("one character typed, empty section")
+    QTest::addRow("one character typed")
         << int(Ccaf) << -1 << QStringLiteral("7") << QString() << QByteArray("cod_CCAF") << QByteArray("7");
     QTest::addRow("period from") << int(Desde) << -1 << QStringLiteral("052024") << QString()
                                  << QByteArray("remu_desde") << QByteArray("052024");
@@ -169,14 +159,22 @@ void TestUnitModMasiva::listReadOnEveryChoice()
     dialog.CBox1->setCurrentIndex(0);
 
     // The code-table editor may change the file while the dialog is open.
-    QVERIFY(writeCodes(m_folder->path(),
-                       "[CCAF]\r\n01 Los Andes=0\r\n02 La Araucana=1\r\n03 Los H\xE9roes=2\r\n"));
-    choose(dialog, Ccaf);
-    QCOMPARE(dialog.CBox1->count(), 3);
-    QCOMPARE(dialog.CBox1->itemText(2), QStringLiteral("03 Los Héroes"));
+    const QString codes = m_folder->filePath(QStringLiteral("Tarvinel.cfg"));
+    QVERIFY(writeFileBytes(codes, "[Mutual]\r\n01 Asociaci\xF3n=0\r\n"));
+    choose(dialog, Mutual);
+    QCOMPARE(dialog.CBox1->count(), 1);
+    QCOMPARE(dialog.CBox1->itemText(0), QStringLiteral("01 Asociación"));
     QCOMPARE(dialog.CBox1->currentText(), QString());
     dialog.BitBtn1->click();
     QCOMPARE(platform.lastMessage(), kNoCode);
+
+    // An empty section still takes a typed code.
+    choose(dialog, Ccaf);
+    QCOMPARE(dialog.CBox1->count(), 0);
+    QTest::keyClicks(dialog.CBox1->lineEdit(), QStringLiteral("14"));
+    dialog.BitBtn1->click();
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(column(table, "cod_CCAF"), QByteArrayList({"14", "14"}));
     QCOMPARE(column(table, "tipo_pago"), QByteArrayList({"", ""}));
 }
 
