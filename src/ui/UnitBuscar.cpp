@@ -3,7 +3,8 @@
 #include "model/TableOperations.h"
 #include "platform/ActionGuard.h"
 #include "platform/Boxes.h"
-#include "ui/widgets/PictureEdit.h"
+#include "ui/widgets/FormFields.h"
+#include "ui/widgets/FormGrid.h"
 #include "ui/widgets/WindowFont.h"
 #include "ui/widgets/WindowPlacement.h"
 
@@ -29,12 +30,9 @@ TFrmBuscar::TFrmBuscar(RecordTable &table, QWidget *parent)
     setWindowTitle(QStringLiteral("Buscar Rut"));
     setFont(windowFont());
 
-    auto *label = new QLabel(QStringLiteral("RUT"), this);
-    OvcERut = new PictureEdit(PictureEdit::Picture::Digits, this);
-    OvcERut->setObjectName(QStringLiteral("OvcERut"));
+    OvcERut = formfields::picture(this, "OvcERut", PictureEdit::Picture::Digits);
     OvcERut->setMaxLength(rutDigits);
-    OvcERut->setFixedWidth(OvcERut->fontMetrics().horizontalAdvance(QStringLiteral("9999999999")) + 12);
-    label->setBuddy(OvcERut);
+    QLabel *label = formgrid::buddyLabel(QStringLiteral("RUT"), OvcERut);
 
     BitBtn1 =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Aceptar"), this);

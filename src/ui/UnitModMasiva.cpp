@@ -6,7 +6,7 @@
 #include "platform/ActionGuard.h"
 #include "platform/Boxes.h"
 #include "ui/widgets/CodeComboBox.h"
-#include "ui/widgets/PictureEdit.h"
+#include "ui/widgets/FormFields.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/WindowFont.h"
 #include "ui/widgets/WindowPlacement.h"
@@ -60,26 +60,22 @@ TFrmModMasiva::TFrmModMasiva(RecordTable &table, QWidget *parent)
     setFont(windowFont());
 
     // In the order of tableops::MassOption.
-    RadioGroup1 = new RadioGroup(QStringLiteral("Modificar..."),
-                                 {QStringLiteral("Tipo Pago"), QStringLiteral("Código CCAF"),
-                                  QStringLiteral("Código Mutual"), QStringLiteral("Periodo Desde"),
-                                  QStringLiteral("Periodo Hasta")},
-                                 2, this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1 = formfields::radioGroup(this, "RadioGroup1", QStringLiteral("Modificar..."),
+                                         {QStringLiteral("Tipo Pago"), QStringLiteral("Código CCAF"),
+                                          QStringLiteral("Código Mutual"), QStringLiteral("Periodo Desde"),
+                                          QStringLiteral("Periodo Hasta")},
+                                         2);
 
     auto *Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Label1 = new QLabel(QStringLiteral("Ingrese valor"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    CBox1 = new CodeComboBox(Panel1);
-    CBox1->setObjectName(QStringLiteral("CBox1"));
+    CBox1 = formfields::codeBox(Panel1, "CBox1");
     CBox1->setFixedWidth(comboWidth);
     Label2 = new QLabel(QStringLiteral("mm/aaaa"), Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
-    OvcPF = new PictureEdit(PictureEdit::Picture::MonthYear, Panel1);
-    OvcPF->setObjectName(QStringLiteral("OvcPF"));
-    OvcPF->setFixedWidth(OvcPF->fontMetrics().horizontalAdvance(QStringLiteral("99/99999")) + 12);
+    OvcPF = formfields::picture(Panel1, "OvcPF", PictureEdit::Picture::MonthYear);
     // The panel keeps its height whichever input shows.
     QSizePolicy hint = Label2->sizePolicy();
     hint.setRetainSizeWhenHidden(true);
