@@ -124,9 +124,8 @@ void TFrmTarvinel::buildControls()
     connect(ayuda, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton8Click);
     connect(acerca, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton10Click);
     connect(cerrar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton4Click);
-    connect(masiva, &QToolButton::clicked, this, [this] { guarded(this, [this] { SpeedButton9Click(); }); });
-    connect(contratos, &QToolButton::clicked, this,
-            [this] { guarded(this, [this] { SpeedButton11Click(); }); });
+    connect(masiva, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton9Click);
+    connect(contratos, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton11Click);
 
     // Its window comes later; until then the button cannot be pressed.
     excel->setEnabled(false);
@@ -149,8 +148,7 @@ void TFrmTarvinel::buildControls()
     PopupMenu1->addAction(QStringLiteral("Eliminar"), this, &TFrmTarvinel::SpeedButton7Click);
     PopupMenu1->addAction(QStringLiteral("Agregar"), this, &TFrmTarvinel::Agregar1Click);
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(QStringLiteral("Buscar"), this,
-                          [this] { guarded(this, [this] { Buscar1Click(); }); });
+    PopupMenu1->addAction(QStringLiteral("Buscar"), this, &TFrmTarvinel::Buscar1Click);
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -333,21 +331,25 @@ void TFrmTarvinel::Buscar1Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    TFrmBuscar search(m_table, this);
-    platform::current().showModal(search);
+    guarded(this, [this] {
+        TFrmBuscar search(m_table, this);
+        platform::current().showModal(search);
+    });
 }
 
 void TFrmTarvinel::SpeedButton9Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    TFrmModMasiva massive(m_table, this);
-    platform::current().showModal(massive);
+    guarded(this, [this] {
+        TFrmModMasiva massive(m_table, this);
+        platform::current().showModal(massive);
+    });
 }
 
 void TFrmTarvinel::SpeedButton11Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    tableops::assignSecondContracts(m_table);
+    guarded(this, [this] { tableops::assignSecondContracts(m_table); });
 }
