@@ -39,12 +39,10 @@ class TestUnitModMasiva : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
-    void opening();
     void aceptar_data();
     void aceptar();
     void listReadOnEveryChoice();
     void periodKeptAcrossPeriodOptions();
-    void cancelarChangesNothing();
 
 private:
     // Chooses an option as a click does.
@@ -64,20 +62,6 @@ void TestUnitModMasiva::cleanup()
 {
     programinfo::setProgramFolder(QString());
     m_folder.reset();
-}
-
-void TestUnitModMasiva::opening()
-{
-    RecordTable table;
-    TFrmModMasiva dialog(table);
-    dialog.show();
-    QCOMPARE(dialog.RadioGroup1->itemIndex(), -1);
-    QCOMPARE(dialog.RadioGroup1->columns(), 2);
-    QVERIFY(!dialog.CBox1->isVisible());
-    QVERIFY(!dialog.OvcPF->isVisible());
-    QVERIFY(!dialog.Label2->isVisible());
-    QVERIFY(dialog.CBox1->isEditable());
-    QCOMPARE(dialog.CBox1->width(), 145);
 }
 
 void TestUnitModMasiva::aceptar_data()
@@ -185,6 +169,8 @@ void TestUnitModMasiva::periodKeptAcrossPeriodOptions()
     fillNumberedRows(table, 2);
     TFrmModMasiva dialog(table);
     dialog.show();
+    QCOMPARE(dialog.RadioGroup1->itemIndex(), -1);
+    QVERIFY(!dialog.CBox1->isVisible() && !dialog.OvcPF->isVisible() && !dialog.Label2->isVisible());
     choose(dialog, Desde);
     QVERIFY(dialog.OvcPF->isVisible());
     QVERIFY(dialog.Label2->isVisible());
@@ -195,23 +181,6 @@ void TestUnitModMasiva::periodKeptAcrossPeriodOptions()
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(column(table, "remu_hasta"), QByteArrayList({"112023", "112023"}));
     QCOMPARE(column(table, "remu_desde"), QByteArrayList({"", ""}));
-}
-
-void TestUnitModMasiva::cancelarChangesNothing()
-{
-    ScriptedPlatform platform;
-    RecordTable table;
-    fillNumberedRows(table, 2);
-    table.moveTo(0);
-    const quint64 revision = table.revision();
-    TFrmModMasiva dialog(table);
-    dialog.show();
-    choose(dialog, TipoPago);
-    dialog.CBox1->setCurrentIndex(0);
-    dialog.BitBtn2->click();
-    QCOMPARE(dialog.result(), QDialog::Rejected);
-    QCOMPARE(table.revision(), revision);
-    QCOMPARE(table.currentRow(), 0);
 }
 
 QTEST_MAIN(TestUnitModMasiva)
