@@ -6,9 +6,9 @@
 class RecordTable;
 
 // Work on the whole record table, for the listing window and its dialogs. Each operation first
-// settles a pending row (posted when anything was set in it, cancelled otherwise), writes the rows
-// in one pass with the display suspended, so the grid is reset once instead of repainted line by
-// line, and counts every changed row in the table's revision.
+// settles a pending row (posted when anything was set in it, cancelled otherwise). Those that write
+// do it in one pass with the display suspended, so the grid is reset once instead of repainted line
+// by line, and count every changed row in the table's revision.
 namespace tableops {
 
 // Numbers `Linea` 1 to n in table order. The last line ends current.
