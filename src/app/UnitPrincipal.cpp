@@ -139,9 +139,9 @@ void TFrmPrincipal::buildControls()
     about->setVisible(false);
     setTabOrder(edit, about);
     setTabOrder(about, quit);
-    connect(edit, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn1Click);
-    connect(about, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn2Click);
-    connect(quit, &QPushButton::clicked, this, &TFrmPrincipal::BitBtn3Click);
+    connect(edit, &QPushButton::clicked, this, guardedAction(this, &TFrmPrincipal::BitBtn1Click));
+    connect(about, &QPushButton::clicked, this, guardedAction(this, &TFrmPrincipal::BitBtn2Click));
+    connect(quit, &QPushButton::clicked, this, guardedAction(this, &TFrmPrincipal::BitBtn3Click));
 
     auto *bevel = new QFrame(panel);
     bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -158,7 +158,7 @@ void TFrmPrincipal::buildControls()
     }
     auto *link = new LinkLabel(webaddresses::faq(), panel);
     link->setObjectName(QStringLiteral("ExStaticText1"));
-    connect(link, &LinkLabel::clicked, this, &TFrmPrincipal::ExStaticText1Click);
+    connect(link, &LinkLabel::clicked, this, guardedAction(this, &TFrmPrincipal::ExStaticText1Click));
     layOutInstructions(labels, link);
 
     auto *logo = new QLabel(panel);
@@ -214,10 +214,8 @@ void TFrmPrincipal::BitBtn1Click()
 
 void TFrmPrincipal::BitBtn2Click()
 {
-    guarded(this, [this] {
-        TFrmAcercade about(this);
-        platform::current().showModal(about);
-    });
+    TFrmAcercade about(this);
+    platform::current().showModal(about);
 }
 
 void TFrmPrincipal::BitBtn3Click()
@@ -228,7 +226,7 @@ void TFrmPrincipal::BitBtn3Click()
 void TFrmPrincipal::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::HelpContents)) {
-        HelpWindow::showContents(this);
+        guarded(this, [this] { HelpWindow::showContents(this); });
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,12 +1,11 @@
 #include "io/UnitSeleccionar.h"
 
 #include "io/DeclarationReader.h"
-#include "platform/Boxes.h"
+#include "platform/ActionGuard.h"
 #include "platform/Platform.h"
 #include "ui/UnitDespTarvinel.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/WindowFont.h"
-#include "util/AppError.h"
 
 #include <QPushButton>
 #include <QStyle>
@@ -69,8 +68,8 @@ void TFrmSeleccionar::buildControls()
         makeButton(panel, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton, acceptLeft, top);
     BitBtn2 =
         makeButton(panel, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton, closeLeft, top);
-    connect(BitBtn1, &QPushButton::clicked, this, &TFrmSeleccionar::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TFrmSeleccionar::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, guardedAction(this, &TFrmSeleccionar::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, guardedAction(this, &TFrmSeleccionar::BitBtn2Click));
 
     setTabOrder(RadioGroup1, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
@@ -98,16 +97,15 @@ void TFrmSeleccionar::BitBtn1Click()
     if (path.isEmpty())
         return;
 
-    // Created for this load and destroyed with its record table when it closes.
+    // Created for this load and destroyed with its record table when it closes; an unreadable file
+    // or a line without `nacion` takes the rows read so far with it.
     auto listing = std::make_unique<TFrmTarvinel>(layout(), this);
-    try {
-        declaration::read(path, layout(), listing->RxMem());
-    } catch (const AppError &e) {
-        // An unreadable file or a line without `nacion`: the rows read so far go with the window.
-        boxes::error(this, e.message());
-        return;
-    }
+    declaration::read(path, layout(), listing->RxMem());
     platform::current().showModal(*listing);
+    listing.reset();
+    // A box over the listing as it closed (the question about unsaved changes) can leave no window
+    // active; the user goes on here.
+    activateWindow();
 }
 
 void TFrmSeleccionar::BitBtn2Click()

@@ -20,3 +20,11 @@ template <typename Action> bool guarded(QWidget *parent, Action &&action)
         return false;
     }
 }
+
+// A slot for connect() that runs `handler` of `window` through guarded(), so that the handler itself
+// may let an AppError go: connect(button, &QPushButton::clicked, this, guardedAction(this, &W::Click)).
+template <typename Window, typename... Args>
+auto guardedAction(Window *window, void (Window::*handler)(Args...))
+{
+    return [window, handler](Args... args) { guarded(window, [&] { (window->*handler)(args...); }); };
+}

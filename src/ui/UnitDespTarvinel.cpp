@@ -16,7 +16,6 @@
 #include "ui/codes/UnitModCodTarvinel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
 #include "ui/widgets/WindowFont.h"
-#include "util/AppError.h"
 #include "util/WebAddresses.h"
 
 #include <QFrame>
@@ -116,16 +115,16 @@ void TFrmTarvinel::buildControls()
         addButton("SpeedButton4", QString(), QStringLiteral("Cerrar esta pantalla"), pictures::exit());
     bar->addStretch(1);
 
-    connect(crear, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton1Click);
-    connect(web, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton3Click);
-    connect(modificar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton6Click);
-    connect(eliminar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton7Click);
-    connect(codigos, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton2Click);
-    connect(ayuda, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton8Click);
-    connect(acerca, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton10Click);
-    connect(cerrar, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton4Click);
-    connect(masiva, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton9Click);
-    connect(contratos, &QToolButton::clicked, this, &TFrmTarvinel::SpeedButton11Click);
+    connect(crear, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton1Click));
+    connect(web, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton3Click));
+    connect(modificar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton6Click));
+    connect(eliminar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton7Click));
+    connect(codigos, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton2Click));
+    connect(ayuda, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton8Click));
+    connect(acerca, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton10Click));
+    connect(cerrar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton4Click));
+    connect(masiva, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton9Click));
+    connect(contratos, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton11Click));
 
     // Its window comes later; until then the button cannot be pressed.
     excel->setEnabled(false);
@@ -135,8 +134,10 @@ void TFrmTarvinel::buildControls()
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     outer->addWidget(DBGrid1, 1);
-    connect(DBGrid1, &QAbstractItemView::doubleClicked, this, &TFrmTarvinel::DBGrid1DblClick);
-    connect(DBGrid1, &QWidget::customContextMenuRequested, this, &TFrmTarvinel::DBGrid1ContextMenu);
+    connect(DBGrid1, &QAbstractItemView::doubleClicked, this,
+            guardedAction(this, &TFrmTarvinel::DBGrid1DblClick));
+    connect(DBGrid1, &QWidget::customContextMenuRequested, this,
+            guardedAction(this, &TFrmTarvinel::DBGrid1ContextMenu));
     // After the cell editor has closed, so that the box does not take its focus while it commits.
     connect(
         m_model, &RecordTableModel::storeRefused, this,
@@ -144,11 +145,13 @@ void TFrmTarvinel::buildControls()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->addAction(QStringLiteral("Modificar"), this, &TFrmTarvinel::SpeedButton6Click);
-    PopupMenu1->addAction(QStringLiteral("Eliminar"), this, &TFrmTarvinel::SpeedButton7Click);
-    PopupMenu1->addAction(QStringLiteral("Agregar"), this, &TFrmTarvinel::Agregar1Click);
+    PopupMenu1->addAction(QStringLiteral("Modificar"), this,
+                          guardedAction(this, &TFrmTarvinel::SpeedButton6Click));
+    PopupMenu1->addAction(QStringLiteral("Eliminar"), this,
+                          guardedAction(this, &TFrmTarvinel::SpeedButton7Click));
+    PopupMenu1->addAction(QStringLiteral("Agregar"), this, guardedAction(this, &TFrmTarvinel::Agregar1Click));
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(QStringLiteral("Buscar"), this, &TFrmTarvinel::Buscar1Click);
+    PopupMenu1->addAction(QStringLiteral("Buscar"), this, guardedAction(this, &TFrmTarvinel::Buscar1Click));
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -215,15 +218,17 @@ void TFrmTarvinel::keyPressEvent(QKeyEvent *event)
 
 void TFrmTarvinel::reject()
 {
-    // A value still in a cell editor counts as a change, and one the field refuses keeps the window.
-    if (!DBGrid1->finishEditing())
-        return;
-    if (hasUnsavedChanges()
-        && !boxes::question(this, QStringLiteral("Hay cambios que no se han grabado en un archivo. "
-                                                 "¿Desea cerrar sin grabarlos?")))
-        return;
-    m_table.close();
-    QDialog::reject();
+    guarded(this, [this] {
+        // A value still in a cell editor counts as a change, and one the field refuses keeps the window.
+        if (!DBGrid1->finishEditing())
+            return;
+        if (hasUnsavedChanges()
+            && !boxes::question(this, QStringLiteral("Hay cambios que no se han grabado en un archivo. "
+                                                     "¿Desea cerrar sin grabarlos?")))
+            return;
+        m_table.close();
+        QDialog::reject();
+    });
 }
 
 void TFrmTarvinel::SpeedButton1Click()
@@ -238,12 +243,7 @@ void TFrmTarvinel::SpeedButton1Click()
     const QString path = platform::current().saveFileName(this, request);
     if (path.isEmpty())
         return;
-    try {
-        declaration::write(m_table, m_layout, path);
-    } catch (const AppError &e) {
-        boxes::error(this, e.message());
-        return;
-    }
+    declaration::write(m_table, m_layout, path);
     m_savedRevision = m_table.revision();
 }
 
@@ -293,10 +293,8 @@ void TFrmTarvinel::SpeedButton8Click()
 
 void TFrmTarvinel::SpeedButton10Click()
 {
-    guarded(this, [this] {
-        TFrmAcercade about(this);
-        platform::current().showModal(about);
-    });
+    TFrmAcercade about(this);
+    platform::current().showModal(about);
 }
 
 void TFrmTarvinel::SpeedButton4Click()
@@ -331,25 +329,21 @@ void TFrmTarvinel::Buscar1Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    guarded(this, [this] {
-        TFrmBuscar search(m_table, this);
-        platform::current().showModal(search);
-    });
+    TFrmBuscar search(m_table, this);
+    platform::current().showModal(search);
 }
 
 void TFrmTarvinel::SpeedButton9Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    guarded(this, [this] {
-        TFrmModMasiva massive(m_table, this);
-        platform::current().showModal(massive);
-    });
+    TFrmModMasiva massive(m_table, this);
+    platform::current().showModal(massive);
 }
 
 void TFrmTarvinel::SpeedButton11Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    guarded(this, [this] { tableops::assignSecondContracts(m_table); });
+    tableops::assignSecondContracts(m_table);
 }

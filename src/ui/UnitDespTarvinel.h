@@ -39,6 +39,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The action handlers; each runs through the error boundary (platform/ActionGuard.h).
     void SpeedButton1Click(); // "Crear &Arch."
     void SpeedButton3Click(); // "&Tarvinel"
     void SpeedButton6Click(); // "&Modificar"

@@ -7,6 +7,7 @@
 #include "TestFiles.h"
 #include "TestLocale.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void fileDialogCancelled();
     void goodFileOpensListing_data();
     void goodFileOpensListing();
+    void focusBackAfterListingCloses_data();
+    void focusBackAfterListingCloses();
     void missingFileOpensEmptyListing();
     void failureShowsErrorBox_data();
     void failureShowsErrorBox();
@@ -159,6 +162,37 @@ void TestUnitSeleccionar::goodFileOpensListing()
     QVERIFY(!dialog.window.findChild<TFrmTarvinel *>()); // destroyed when it closed
     QCOMPARE(dialog.radioGroup()->itemIndex(), item);
     QCOMPARE(desktop.messages.size(), 1); // the reminder alone
+}
+
+void TestUnitSeleccionar::focusBackAfterListingCloses_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addRow("closed without changes") << false;
+    QTest::addRow("closed after OK to the question") << true;
+}
+
+void TestUnitSeleccionar::focusBackAfterListingCloses()
+{
+    QFETCH(bool, changed);
+    TestLocale regional("es_CL");
+    ScriptedPlatform desktop;
+    desktop.fileNames.enqueue(dataFile(QStringLiteral("canonical_fixed_es_CL.txt")));
+    desktop.answers << Answer::Ok << Answer::Ok; // the reminder, the question about the changes
+    desktop.modalLoops = true;
+    desktop.onNextModal([&](QDialog &window) {
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (changed)
+            static_cast<TFrmTarvinel &>(window).RxMem().deleteRow();
+        window.close();
+    });
+    Dialog dialog;
+    dialog.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog.window));
+    dialog.button("BitBtn1")->setFocus();
+    dialog.accept();
+    QCOMPARE(desktop.messages.size(), changed ? 2 : 1);
+    QTRY_COMPARE(QApplication::activeWindow(), &dialog.window);
+    QCOMPARE(QApplication::focusWidget(), dialog.button("BitBtn1"));
 }
 
 void TestUnitSeleccionar::missingFileOpensEmptyListing()

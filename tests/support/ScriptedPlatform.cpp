@@ -1,6 +1,7 @@
 #include "ScriptedPlatform.h"
 
 #include <QDialog>
+#include <QTimer>
 
 ScriptedPlatform::ScriptedPlatform()
 {
@@ -46,6 +47,14 @@ int ScriptedPlatform::showModal(QDialog &dialog)
         return QDialog::Rejected;
     }
     const ModalHandler handler = m_handlers.dequeue();
+    if (modalLoops) {
+        QTimer::singleShot(0, &dialog, [&dialog, handler] {
+            handler(dialog);
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+        return dialog.exec();
+    }
     dialog.setResult(QDialog::Rejected);
     dialog.show();
     handler(dialog);

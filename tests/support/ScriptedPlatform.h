@@ -25,6 +25,9 @@ public:
     // Answers for the next file dialogs; an empty string or an empty queue means Cancel.
     QQueue<QString> fileNames;
     bool urlResult = true;
+    // Runs each modal window in its own modal loop, as the desktop does, with the handler called
+    // from inside it.
+    bool modalLoops = false;
 
     QList<platform::MessageRequest> messages;
     QList<platform::FileRequest> openRequests;
