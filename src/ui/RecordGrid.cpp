@@ -5,10 +5,13 @@
 #include "ui/RecordGridDelegate.h"
 #include "ui/RecordTableModel.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -22,6 +25,12 @@ bool isEnter(const QKeyEvent *event)
     const Qt::KeyboardModifiers others = event->modifiers() & ~Qt::KeypadModifier;
     return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && others == Qt::NoModifier;
 }
+
+// The catalogue's widths were measured for the 8-point MS Sans Serif at 96 dpi, whose average
+// character width is 5 pixels, with 2 pixels each side of a caption. The text part of each width
+// grows with the font at hand; the margins are this style's.
+constexpr qreal kDesignedAverageCharWidth = 5;
+constexpr int kDesignedMargins = 4;
 
 // The width of a column whose field sets none: room for its caption and for a typical value.
 int pickedWidth(const QFontMetrics &metrics, int column)
@@ -230,6 +239,15 @@ void RecordGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
 
 void RecordGrid::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        // The desktop turns the Menu key into a context-menu request; Shift+F10 asks for the same.
+        const QRect cell = visualRect(currentIndex());
+        const QPoint at = cell.isValid() ? cell.center() : QPoint(0, 0);
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(viewport(), &request);
+        event->accept();
+        return;
+    }
     if (isEnter(event)) {
         // While a cell is edited, the editor's Enter stores the line once the editor has closed.
         if (state() != EditingState)
@@ -253,11 +271,21 @@ void RecordGrid::updateGeometries()
         updateFrozenGeometry();
 }
 
+int RecordGrid::designedWidth(int column) const
+{
+    const int designed = catalogue::field(column).gridWidth;
+    if (designed <= 0)
+        return 0;
+    const qreal scale = horizontalHeader()->fontMetrics().averageCharWidth() / kDesignedAverageCharWidth;
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    return qRound((designed - kDesignedMargins) * scale) + margins;
+}
+
 void RecordGrid::applyColumnWidths()
 {
     const QFontMetrics metrics = horizontalHeader()->fontMetrics();
     for (int column = 0; column < catalogue::kFieldCount; ++column) {
-        const int width = catalogue::field(column).gridWidth;
+        const int width = designedWidth(column);
         setColumnWidth(column, width > 0 ? width : pickedWidth(metrics, column));
     }
     fitLineNumbers();
@@ -303,7 +331,7 @@ void RecordGrid::fitLineNumbers()
 {
     const int digits = int(QString::number(std::max(1, m_model.rowCount())).size());
     const int needed = fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 10;
-    const int width = std::max(catalogue::field(catalogue::kLinea).gridWidth, needed);
+    const int width = std::max(designedWidth(catalogue::kLinea), needed);
     if (columnWidth(0) != width)
         setColumnWidth(0, width);
 }

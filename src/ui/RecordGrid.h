@@ -8,7 +8,8 @@ class RecordTableModel;
 
 // The listing grid over the record table: the row marker at the left, "N°" held in view while the
 // grid scrolls sideways (a second view laid over the first column, sharing the model, the
-// selection and the kind of cell editor), the catalogue's column widths, and in-place editing.
+// selection and the kind of cell editor), the catalogue's column widths scaled to the font at hand,
+// and in-place editing. Shift+F10 asks for the pop-up menu as the Menu key does.
 // The grid's current row follows the table's current row and moves it. Enter stores the pending
 // line; a value the field refuses keeps the cell where it is.
 //
@@ -41,6 +42,8 @@ protected:
 private:
     friend class RecordGridFrozenView;
 
+    // The catalogue's width of the column in this font, or 0 when the catalogue sets none.
+    int designedWidth(int column) const;
     void applyColumnWidths();
     // "N°" keeps its width until the line numbers need more room.
     void fitLineNumbers();

@@ -110,6 +110,7 @@ private Q_SLOTS:
     void buttonBar();
     void acceleratorPressesButton();
     void gridMenu();
+    void shiftF10OpensGridMenu();
     void codeMenu_data();
     void codeMenu();
     void codeMenuOpensAtFixedPlace();
@@ -210,6 +211,21 @@ void TestUnitDespTarvinel::acceleratorPressesButton()
     QTest::keyClick(l.grid(), Qt::Key_E, Qt::AltModifier);
     // The button shows itself pressed for a moment before it clicks.
     QTRY_COMPARE(l.messageTexts(), QStringList{kDeleteQuestion});
+}
+
+void TestUnitDespTarvinel::shiftF10OpensGridMenu()
+{
+    Listing l(3);
+    l.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&l.window));
+    l.grid()->setFocus();
+    QTest::keyClick(l.grid(), Qt::Key_F10, Qt::ShiftModifier);
+    QMenu *menu = l.menu("PopupMenu1");
+    QTRY_VERIFY(menu->isVisible());
+    // It opens on the current cell, as the Menu key's does.
+    const QRect cell = l.grid()->visualRect(l.grid()->currentIndex());
+    QVERIFY(menu->geometry().contains(l.grid()->viewport()->mapToGlobal(cell.center()) + QPoint(1, 1)));
+    menu->close();
 }
 
 void TestUnitDespTarvinel::gridMenu()
