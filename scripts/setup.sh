@@ -4,7 +4,8 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-packages=(g++ cmake make qt6-base-dev libqt6test6 qt6-qpa-plugins fonts-dejavu-core clang-format)
+packages=(g++ cmake make qt6-base-dev libqt6test6 qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core
+          clang-format)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "app/TexmendoApplication.h"
 
+#include "app/QtTranslations.h"
 #include "platform/Boxes.h"
 #include "util/AppError.h"
 
@@ -17,7 +18,11 @@ QWidget *boxParent()
 
 } // namespace
 
-TexmendoApplication::TexmendoApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+TexmendoApplication::TexmendoApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // The program's own texts are Spanish; Qt's dialogs and buttons speak the user's language.
+    installQtTranslations(*this, QLocale::system());
+}
 
 bool TexmendoApplication::notify(QObject *receiver, QEvent *event)
 {
