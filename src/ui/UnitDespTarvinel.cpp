@@ -210,7 +210,7 @@ void TFrmTarvinel::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (event->matches(QKeySequence::HelpContents)) {
-        SpeedButton8Click();
+        guarded(this, [this] { SpeedButton8Click(); });
         return;
     }
     QDialog::keyPressEvent(event);
