@@ -5,7 +5,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(g++ cmake make qt6-base-dev libqt6test6 qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core
-          clang-format)
+          clang-format python3 python3-xlrd)
 
 missing=()
 for p in "${packages[@]}"; do

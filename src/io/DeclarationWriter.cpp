@@ -4,7 +4,6 @@
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -29,23 +28,6 @@ void writeBlock(QIODevice &device, QByteArray &block)
     if (device.write(block) != block.size())
         fail(errno);
     block.resize(0);
-}
-
-// QSaveFile refuses some targets itself, before the system is asked, and leaves errno without the
-// cause then; name the cause the system would give.
-int openFailureCause(const QString &path, int reported)
-{
-    const QFileInfo target(path);
-    if (target.isDir())
-        return EISDIR;
-    if (target.exists() && !target.isWritable())
-        return EACCES;
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.exists())
-        return ENOENT;
-    if (!folder.isDir())
-        return ENOTDIR;
-    return reported;
 }
 
 } // namespace
@@ -74,7 +56,7 @@ void write(RecordTable &table, linelayout::Layout layout, const QString &path)
     // Unbuffered, so that each block goes straight to the system and errno holds its failure.
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(openFailureCause(path, errno));
+        fail(ioerror::createFailureCause(path, errno));
     write(table, layout, file);
     errno = 0;
     if (!file.commit())

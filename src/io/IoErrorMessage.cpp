@@ -1,5 +1,7 @@
 #include "io/IoErrorMessage.h"
 
+#include <QFileInfo>
+
 #include <cerrno>
 
 namespace ioerror {
@@ -34,6 +36,21 @@ QString message(int osError)
     default:
         return QStringLiteral("I/O error %1").arg(osError);
     }
+}
+
+int createFailureCause(const QString &path, int reported)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return EISDIR;
+    if (target.exists() && !target.isWritable())
+        return EACCES;
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return ENOENT;
+    if (!folder.isDir())
+        return ENOTDIR;
+    return reported;
 }
 
 } // namespace ioerror

@@ -13,4 +13,9 @@ namespace ioerror {
 // Creating a file fails with ENOENT only when a folder is missing, hence "Invalid filename".
 QString message(int osError);
 
+// The cause of a failure to create the file at `path`: QSaveFile refuses some targets itself, before
+// the system is asked, and leaves errno without the cause then; this names the cause the system
+// would give (EISDIR, EACCES, ENOENT, ENOTDIR), or answers `reported`.
+int createFailureCause(const QString &path, int reported);
+
 } // namespace ioerror

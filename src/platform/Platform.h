@@ -20,6 +20,7 @@ struct MessageRequest {
     Icon icon = Icon::None;
     bool withCancel = false;           // OK alone, or OK and Cancel
     Answer defaultAnswer = Answer::Ok; // the preselected button
+    bool yesButton = false;            // the OK button reads "&Yes" (it still answers Ok)
 };
 
 struct FileRequest {

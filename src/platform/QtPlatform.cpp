@@ -47,7 +47,7 @@ QString runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::
 Answer QtPlatform::message(QWidget *parent, const MessageRequest &request)
 {
     QMessageBox box(toQtIcon(request.icon), request.caption, request.text, QMessageBox::NoButton, parent);
-    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    QPushButton *ok = box.addButton(request.yesButton ? QMessageBox::Yes : QMessageBox::Ok);
     QPushButton *cancel = request.withCancel ? box.addButton(QMessageBox::Cancel) : nullptr;
     box.setDefaultButton(request.defaultAnswer == Answer::Cancel && cancel ? cancel : ok);
     box.setEscapeButton(cancel ? cancel : ok);

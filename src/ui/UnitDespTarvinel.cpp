@@ -117,6 +117,7 @@ void TFrmTarvinel::buildControls()
 
     connect(crear, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton1Click));
     connect(web, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton3Click));
+    connect(excel, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton5Click));
     connect(modificar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton6Click));
     connect(eliminar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton7Click));
     connect(codigos, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton2Click));
@@ -125,9 +126,6 @@ void TFrmTarvinel::buildControls()
     connect(cerrar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton4Click));
     connect(masiva, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton9Click));
     connect(contratos, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton11Click));
-
-    // Its window comes later; until then the button cannot be pressed.
-    excel->setEnabled(false);
 
     m_model = new RecordTableModel(m_table, this);
     DBGrid1 = new RecordGrid(*m_model, this);
@@ -251,6 +249,24 @@ void TFrmTarvinel::SpeedButton3Click()
 {
     // A browser that cannot be started is not reported.
     platform::current().openUrl(QUrl(webaddresses::site()));
+}
+
+void TFrmTarvinel::SpeedButton5Click()
+{
+    if (!DBGrid1->finishEditing())
+        return;
+    platform::FileRequest request;
+    // Set again on every use, so that a name typed last time is not proposed.
+    request.fileName = QStringLiteral("Archivo Tarvinel");
+    request.filter = QStringLiteral("Archivo Excel (*.xls)");
+    request.defaultSuffix = QStringLiteral("xls");
+    GenExport1.Tipo = ExExcel;
+    const QString path = platform::current().saveFileName(this, request);
+    if (path.isEmpty())
+        return;
+    GenExport1.Destino = path;
+    GenExport1.Solapa = QStringLiteral("Archivo Tarvinel");
+    GenExport1.Exportar(m_table);
 }
 
 void TFrmTarvinel::SpeedButton6Click()

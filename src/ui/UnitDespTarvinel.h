@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/GenExport.h"
 #include "model/LineLayout.h"
 #include "model/RecordTable.h"
 
@@ -42,6 +43,7 @@ private:
     // The action handlers; each runs through the error boundary (platform/ActionGuard.h).
     void SpeedButton1Click(); // "Crear &Arch."
     void SpeedButton3Click(); // "&Tarvinel"
+    void SpeedButton5Click(); // "E&xcel"
     void SpeedButton6Click(); // "&Modificar"
     void SpeedButton7Click(); // "&Eliminar"
     void SpeedButton2Click(); // "C&ódigos"
@@ -61,6 +63,7 @@ private:
     QToolButton *addButton(const char *name, const QString &caption, const QString &hint, const QIcon &glyph);
 
     RecordTable m_table;
+    TGenExport GenExport1{this};
     linelayout::Layout m_layout;
     RecordTableModel *m_model = nullptr;
     RecordGrid *DBGrid1 = nullptr;

@@ -161,7 +161,7 @@ void TestUnitDespTarvinel::buttonBar_data()
     // Left to right.
     row("SpeedButton1", "Crear &Arch.", "Crear archivo de texto para Tarvinel", true);
     row("SpeedButton3", "&Tarvinel", "Entra a la Página de Tarvinel", true);
-    row("SpeedButton5", "E&xcel", "Envia archivo a Excel", false);
+    row("SpeedButton5", "E&xcel", "Envia archivo a Excel", true);
     row("SpeedButton6", "&Modificar", "Modificar datos de un empleado", true);
     row("SpeedButton7", "&Eliminar", "Eliminar línea", true);
     row("SpeedButton2", "C&ódigos", "Modifica códigos de Tarvinel", true);

@@ -1,0 +1,210 @@
+#include "export/USaveXls.h"
+#include "io/IoErrorMessage.h"
+#include "util/AppError.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <functional>
+
+namespace {
+
+using Cells = std::function<void(TXlsWriter &)>;
+
+const QByteArray kStart = QByteArray::fromHex("0900040000001000"
+                                              "00000800 0000FFFF 0000FFFF");
+const QByteArray kEnd = QByteArray::fromHex("0A000000");
+
+QByteArray sheetBytes(const Cells &cells)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    TXlsWriter writer(buffer);
+    cells(writer);
+    writer.close();
+    return buffer.data();
+}
+
+QString failureOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const AppError &e) {
+        return e.message();
+    }
+    return {};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// Takes `limit` bytes, then fails the way a full disk does.
+class FullDevice : public QIODevice {
+public:
+    explicit FullDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    qint64 taken() const { return m_taken; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override
+    {
+        const qint64 room = m_limit - m_taken;
+        if (size > room)
+            errno = ENOSPC;
+        if (room <= 0)
+            return -1;
+        m_taken += std::min(size, room);
+        return std::min(size, room);
+    }
+
+private:
+    qint64 m_limit;
+    qint64 m_taken = 0;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Cells)
+
+class TestXlsWriter : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void record_data();
+    void record();
+    void emptySheetIs24Bytes();
+    void deviceFailure();
+    void pathReplacesTargetOnlyWhenClosed();
+    void pathCannotBeCreated_data();
+    void pathCannotBeCreated();
+};
+
+void TestXlsWriter::record_data()
+{
+    QTest::addColumn<Cells>("cells");
+    QTest::addColumn<QByteArray>("expected"); // between start and end of file
+
+    QTest::addRow("label abc at row 0, column 2")
+        << Cells([](TXlsWriter &w) { w.writeCell(TXlsWriter::kLabel, 0, 2, QByteArrayView("abc")); })
+        << QByteArray::fromHex("04000B00 0000 0200 000000 03 616263");
+    QTest::addRow("empty label") << Cells([](TXlsWriter &w) {
+        w.writeCell(TXlsWriter::kLabel, 1, 0, QByteArrayView(""));
+    }) << QByteArray::fromHex("04000800 0100 0000 000000 00");
+    QTest::addRow("label cut to 255 characters") << Cells([](TXlsWriter &w) {
+        w.writeCell(TXlsWriter::kLabel, 0, 0, QByteArrayView(QByteArray(300, 'x')));
+    }) << QByteArray::fromHex("04000701 0000 0000 000000 FF") + QByteArray(255, 'x');
+    QTest::addRow("integer 70000 as its low 16 bits")
+        << Cells([](TXlsWriter &w) { w.writeCell(TXlsWriter::kInteger, 3, 1, qint32(70000)); })
+        << QByteArray::fromHex("02000900 0300 0100 000000 7011");
+    QTest::addRow("number 2.5") << Cells([](TXlsWriter &w) { w.writeCell(TXlsWriter::kNumber, 1, 4, 2.5); })
+                                << QByteArray::fromHex("03000F00 0100 0400 000000 0000000000000440");
+    QTest::addRow("negative number") << Cells([](TXlsWriter &w) {
+        w.writeCell(TXlsWriter::kNumber, 0, 0, -1234.5);
+    }) << QByteArray::fromHex("03000F00 0000 0000 000000 00000000004A93C0");
+    QTest::addRow("blank ignores its data")
+        << Cells([](TXlsWriter &w) { w.writeCell(TXlsWriter::kBlank, 2, 3, 7.0); })
+        << QByteArray::fromHex("01000700 0200 0300 000000");
+    QTest::addRow("boolean from a text")
+        << Cells([](TXlsWriter &w) { w.writeCell(TXlsWriter::kBoolean, 0, 1, QByteArrayView("S")); })
+        << QByteArray::fromHex("05000900 0000 0100 000000 0100");
+    QTest::addRow("boolean from the empty text")
+        << Cells([](TXlsWriter &w) { w.writeCell(TXlsWriter::kBoolean, 0, 1, QByteArrayView("")); })
+        << QByteArray::fromHex("05000900 0000 0100 000000 0000");
+    QTest::addRow("row and column as their low 16 bits")
+        << Cells([](TXlsWriter &w) { w.writeCell(TXlsWriter::kBlank, 65537, 65538); })
+        << QByteArray::fromHex("01000700 0100 0200 000000");
+    QTest::addRow("kind 0 writes nothing")
+        << Cells([](TXlsWriter &w) { w.writeCell(0, 0, 0, qint32(1)); }) << QByteArray();
+    QTest::addRow("kind 3 writes nothing")
+        << Cells([](TXlsWriter &w) { w.writeCell(3, 0, 0, qint32(1)); }) << QByteArray();
+    QTest::addRow("cells in the order given") << Cells([](TXlsWriter &w) {
+        w.writeCell(TXlsWriter::kInteger, 1, 0, qint32(1));
+        w.writeCell(TXlsWriter::kLabel, 0, 0, QByteArrayView("A"));
+    })
+                                              << QByteArray::fromHex("02000900 0100 0000 000000 0100"
+                                                                     "04000900 0000 0000 000000 01 41");
+}
+
+void TestXlsWriter::record()
+{
+    QFETCH(Cells, cells);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(sheetBytes(cells).toHex(' '), (kStart + expected + kEnd).toHex(' '));
+}
+
+void TestXlsWriter::emptySheetIs24Bytes()
+{
+    const QByteArray bytes = sheetBytes([](TXlsWriter &) {});
+    QCOMPARE(bytes.size(), 24);
+    QCOMPARE(bytes.toHex(' '), (kStart + kEnd).toHex(' '));
+}
+
+void TestXlsWriter::deviceFailure()
+{
+    FullDevice device(100000);
+    const QString failure = failureOf([&] {
+        TXlsWriter writer(device);
+        for (int row = 0; row < 20000; ++row)
+            writer.writeCell(TXlsWriter::kLabel, row, 0, QByteArrayView("SOME TEXT"));
+        writer.close();
+    });
+    QCOMPARE(failure, ioerror::message(ENOSPC));
+    QCOMPARE(device.taken(), 100000);
+}
+
+void TestXlsWriter::pathReplacesTargetOnlyWhenClosed()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Archivo Tarvinel.xls"));
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+
+    {
+        TXlsWriter abandoned(target);
+        for (int row = 0; row < 20000; ++row)
+            abandoned.writeCell(TXlsWriter::kNumber, row, 0, 1.0);
+        QCOMPARE(readAll(target), QByteArray("old"));
+    }
+    QCOMPARE(readAll(target), QByteArray("old"));
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Archivo Tarvinel.xls")});
+
+    TXlsWriter writer(target);
+    writer.close();
+    QCOMPARE(readAll(target).toHex(' '), (kStart + kEnd).toHex(' '));
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Archivo Tarvinel.xls")});
+}
+
+void TestXlsWriter::pathCannotBeCreated_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("folder missing") << QStringLiteral("missing/a.xls") << QStringLiteral("Invalid filename");
+    QTest::addRow("a folder in place of the file")
+        << QStringLiteral("folder") << QStringLiteral("File access denied");
+}
+
+void TestXlsWriter::pathCannotBeCreated()
+{
+    QFETCH(QString, relativePath);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    QCOMPARE(failureOf([&] { TXlsWriter writer(dir.filePath(relativePath)); }), message);
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("folder")});
+}
+
+QTEST_GUILESS_MAIN(TestXlsWriter)
+#include "tst_usavexls.moc"
