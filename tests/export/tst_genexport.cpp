@@ -6,12 +6,13 @@
 #include "ui/UnitDespTarvinel.h"
 #include "util/ProgramInfo.h"
 
+#include "FileSizeLimit.h"
 #include "NumberedRows.h"
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -19,21 +20,12 @@
 #include <QToolButton>
 
 #include <cerrno>
-#include <csignal>
-
-#include <sys/resource.h>
 
 using platform::Icon;
 
 namespace {
 
 const QByteArray kStartOfFile = QByteArray::fromHex("0900040000001000");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
-}
 
 QStringList entries(const QString &folder)
 {
@@ -48,30 +40,6 @@ bool progressWindowOpen()
     }
     return false;
 }
-
-// Lowers the largest file this process may write; writing past it fails with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool isActive() const { return m_active; }
-
-private:
-    rlimit m_previous{};
-    void (*m_handler)(int) = nullptr;
-    bool m_active = false;
-};
 
 enum class Target { None, InFolder, MissingFolder };
 
@@ -155,7 +123,7 @@ void TestGenExport::outcome()
     }
     QCOMPARE(entries(dir.path()).size(), created ? 1 : 0);
     if (created)
-        QVERIFY(readAll(exporter.Destino).startsWith(kStartOfFile));
+        QVERIFY(fileBytes(exporter.Destino).startsWith(kStartOfFile));
     QVERIFY(!progressWindowOpen());
     QVERIFY(!table.isDisplaySuspended());
     if (lines > 0)
@@ -170,9 +138,7 @@ void TestGenExport::failedWriteKeepsOldFile()
     ScriptedPlatform platform;
     TGenExport exporter(nullptr);
     exporter.Destino = dir.filePath(QStringLiteral("Archivo Tarvinel.xls"));
-    QFile old(exporter.Destino);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    QVERIFY(writeFileBytes(exporter.Destino, "old"));
     {
         FileSizeLimit limit(100000);
         if (!limit.isActive())
@@ -181,7 +147,7 @@ void TestGenExport::failedWriteKeepsOldFile()
     }
     QCOMPARE(platform.lastMessage(), ioerror::message(EFBIG) + QLatin1Char('.'));
     QCOMPARE(platform.messages.constLast().caption, programinfo::title());
-    QCOMPARE(readAll(exporter.Destino), QByteArray("old"));
+    QCOMPARE(fileBytes(exporter.Destino), QByteArray("old"));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Archivo Tarvinel.xls")});
     QVERIFY(!progressWindowOpen());
     QCOMPARE(table.currentRow(), 0);
@@ -198,13 +164,13 @@ void TestGenExport::titlesServeOneExport()
     exporter.Titulos = QStringList{QStringLiteral("Año")};
     exporter.TitulosAsignados = true;
     exporter.Exportar(table);
-    QCOMPARE(readAll(exporter.Destino).mid(20, 15).toHex(' '),
+    QCOMPARE(fileBytes(exporter.Destino).mid(20, 15).toHex(' '),
              QByteArray::fromHex("04000B00 0000 0000 000000 03 41F16F").toHex(' '));
     QVERIFY(exporter.Titulos.isEmpty());
     QVERIFY(!exporter.TitulosAsignados);
 
     exporter.Exportar(table);
-    QCOMPARE(readAll(exporter.Destino).mid(20, 17).toHex(' '),
+    QCOMPARE(fileBytes(exporter.Destino).mid(20, 17).toHex(' '),
              QByteArray::fromHex("04000D00 0000 0000 000000 05 4C696E6561").toHex(' ')); // "Linea"
 }
 
@@ -242,7 +208,7 @@ void TestGenExport::listingButton()
         QCOMPARE(request.defaultSuffix, QStringLiteral("xls"));
     }
     QCOMPARE(entries(dir.path()), (QStringList{QStringLiteral("first.xls"), QStringLiteral("second.xls")}));
-    QCOMPARE(readAll(first), readAll(second));
+    QCOMPARE(fileBytes(first), fileBytes(second));
     QCOMPARE(platform.messages.size(), 0);
     QCOMPARE(window.RxMem().currentRow(), 0);
 }

@@ -2,19 +2,13 @@
 #include "export/USaveXls.h"
 #include "model/RecordTable.h"
 
+#include "TestFiles.h"
 #include "TestLocale.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
-}
 
 // The three lines of the golden export: every kind of field, cp1252 letters, a fraction that only
 // reads as 0.3 once shown, and a line with nearly every field unset. read_golden_xlrd.py expects them.
@@ -93,7 +87,7 @@ void TestTableSheet::goldenThreeLines()
     tablesheet::write(table, tablesheet::fieldNames(), writer, [](int) {});
     writer.close();
 
-    const QByteArray golden = readAll(QStringLiteral(TEST_DATA_DIR "/three_lines.xls"));
+    const QByteArray golden = fileBytes(dataFile(QStringLiteral("three_lines.xls")));
     QCOMPARE(fromFirstDifference(buffer.data(), golden), fromFirstDifference(golden, buffer.data()));
 }
 

@@ -2,9 +2,12 @@
 #include "io/IoErrorMessage.h"
 #include "util/AppError.h"
 
+#include "ErrorOf.h"
+#include "FailingDevice.h"
+#include "TestFiles.h"
+
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,50 +32,10 @@ QByteArray sheetBytes(const Cells &cells)
     return buffer.data();
 }
 
-QString failureOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const AppError &e) {
-        return e.message();
-    }
-    return {};
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<missing>");
-}
-
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
-
-// Takes `limit` bytes, then fails the way a full disk does.
-class FullDevice : public QIODevice {
-public:
-    explicit FullDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
-    qint64 taken() const { return m_taken; }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *, qint64 size) override
-    {
-        const qint64 room = m_limit - m_taken;
-        if (size > room)
-            errno = ENOSPC;
-        if (room <= 0)
-            return -1;
-        m_taken += std::min(size, room);
-        return std::min(size, room);
-    }
-
-private:
-    qint64 m_limit;
-    qint64 m_taken = 0;
-};
 
 } // namespace
 
@@ -153,37 +116,35 @@ void TestXlsWriter::emptySheetIs24Bytes()
 
 void TestXlsWriter::deviceFailure()
 {
-    FullDevice device(100000);
-    const QString failure = failureOf([&] {
+    FailingDevice device(100000, ENOSPC, QIODevice::WriteOnly);
+    const QString failure = errorOf([&] {
         TXlsWriter writer(device);
         for (int row = 0; row < 20000; ++row)
             writer.writeCell(TXlsWriter::kLabel, row, 0, QByteArrayView("SOME TEXT"));
         writer.close();
     });
     QCOMPARE(failure, ioerror::message(ENOSPC));
-    QCOMPARE(device.taken(), 100000);
+    QCOMPARE(device.written().size(), 100000);
 }
 
 void TestXlsWriter::pathReplacesTargetOnlyWhenClosed()
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("Archivo Tarvinel.xls"));
-    QFile old(target);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    QVERIFY(writeFileBytes(target, "old"));
 
     {
         TXlsWriter abandoned(target);
         for (int row = 0; row < 20000; ++row)
             abandoned.writeCell(TXlsWriter::kNumber, row, 0, 1.0);
-        QCOMPARE(readAll(target), QByteArray("old"));
+        QCOMPARE(fileBytes(target), QByteArray("old"));
     }
-    QCOMPARE(readAll(target), QByteArray("old"));
+    QCOMPARE(fileBytes(target), QByteArray("old"));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Archivo Tarvinel.xls")});
 
     TXlsWriter writer(target);
     writer.close();
-    QCOMPARE(readAll(target).toHex(' '), (kStart + kEnd).toHex(' '));
+    QCOMPARE(fileBytes(target).toHex(' '), (kStart + kEnd).toHex(' '));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Archivo Tarvinel.xls")});
 }
 
@@ -202,7 +163,7 @@ void TestXlsWriter::pathCannotBeCreated()
     QFETCH(QString, message);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    QCOMPARE(failureOf([&] { TXlsWriter writer(dir.filePath(relativePath)); }), message);
+    QCOMPARE(errorOf([&] { TXlsWriter writer(dir.filePath(relativePath)); }), message);
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("folder")});
 }
 

@@ -6,6 +6,7 @@
 
 #include "ErrorOf.h"
 #include "FailingDevice.h"
+#include "FileSizeLimit.h"
 #include "TestFiles.h"
 #include "TestLocale.h"
 
@@ -16,10 +17,8 @@
 #include <QTest>
 
 #include <cerrno>
-#include <csignal>
 #include <functional>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 using linelayout::Layout;
@@ -57,30 +56,6 @@ QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
-
-// Lowers the largest file this process may write; writing past it fails with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool isActive() const { return m_active; }
-
-private:
-    rlimit m_previous{};
-    void (*m_handler)(int) = nullptr;
-    bool m_active = false;
-};
 
 } // namespace
 
