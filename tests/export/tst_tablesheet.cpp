@@ -64,7 +64,6 @@ class TestTableSheet : public QObject {
 private Q_SLOTS:
     void goldenThreeLines_data();
     void goldenThreeLines();
-    void titlesGivenByTheCaller();
     void progressCountsEveryLine();
 };
 
@@ -89,21 +88,6 @@ void TestTableSheet::goldenThreeLines()
 
     const QByteArray golden = fileBytes(dataFile(QStringLiteral("three_lines.xls")));
     QCOMPARE(fromFirstDifference(buffer.data(), golden), fromFirstDifference(golden, buffer.data()));
-}
-
-void TestTableSheet::titlesGivenByTheCaller()
-{
-    RecordTable table;
-    table.open();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    TXlsWriter writer(buffer);
-    tablesheet::write(table, {"N\xBA", ""}, writer, [](int) {});
-    writer.close();
-    QCOMPARE(buffer.data().mid(20, 30).toHex(' '), QByteArray::fromHex("04000A00 0000 0000 000000 02 4EBA"
-                                                                       "04000800 0000 0100 000000 00"
-                                                                       "0A000000")
-                                                       .toHex(' '));
 }
 
 void TestTableSheet::progressCountsEveryLine()
