@@ -5,7 +5,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(g++ cmake make qt6-base-dev libqt6test6 qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core
-          clang-format python3 python3-xlrd)
+          clang-format python3 python3-xlrd clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

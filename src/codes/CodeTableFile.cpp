@@ -111,10 +111,13 @@ QByteArrayView keyOf(QByteArrayView entry)
 }
 
 // Lines are copied whole; the last line of a file may lack its end, which must not join it to what
-// is written after it.
+// is written after it. A last line that ends in a carriage return alone gets its line feed, not a
+// second carriage return that would become part of its key.
 void appendLine(QByteArray &out, QByteArrayView line)
 {
-    if (!out.isEmpty() && !out.endsWith('\n'))
+    if (out.endsWith('\r'))
+        out += '\n';
+    else if (!out.isEmpty() && !out.endsWith('\n'))
         out += kLineEnd;
     out += line;
 }
@@ -235,13 +238,14 @@ void replaceSection(const QString &path, QByteArrayView section, const QList<QBy
             refuse(path);
     }
     const QByteArray replaced = withSectionReplaced(content, section, entries);
+    // Unbuffered: a buffered write only fills Qt's buffer, and a flush that fails at commit() does
+    // not stop the short temporary file from replacing the whole one. Left without commit, the
+    // temporary file is removed when `file` goes.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         refuse(path);
-    if (file.write(replaced) != replaced.size()) {
-        file.cancelWriting();
+    if (file.write(replaced) != replaced.size())
         refuse(path);
-    }
     if (!file.commit())
         refuse(path);
 }

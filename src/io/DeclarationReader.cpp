@@ -183,7 +183,27 @@ void storeInteger(FieldRef field, std::optional<qint32> value, QByteArrayView fa
     field.setText(QByteArrayView(digits, end - digits));
 }
 
-void storeField(FieldRef field, Rule rule, QByteArrayView text)
+// The fields after the last ";" of a short separated line all hold the same rest of the line, which
+// may be megabytes long: it is read as a number once, not once for every field.
+class RegionalReadings {
+public:
+    std::optional<double> read(QByteArrayView text)
+    {
+        if (!m_known || text.data() != m_text.data() || text.size() != m_text.size()) {
+            m_known = true;
+            m_text = text;
+            m_value = regional::regionalNumber(text);
+        }
+        return m_value;
+    }
+
+private:
+    bool m_known = false;
+    QByteArrayView m_text;
+    std::optional<double> m_value;
+};
+
+void storeField(FieldRef field, Rule rule, QByteArrayView text, RegionalReadings &readings)
 {
     switch (rule) {
     case Rule::T:
@@ -215,7 +235,7 @@ void storeField(FieldRef field, Rule rule, QByteArrayView text)
     case Rule::R:
         // The same conversion as storing the text loosely, asked first because most refusals are
         // empty fields and need no error raised and caught.
-        if (const auto value = regional::regionalNumber(text))
+        if (const auto value = readings.read(text))
             field.setLoose(*value);
         else
             field.setLoose(qint64(0));
@@ -292,9 +312,11 @@ void storeLine(QByteArrayView line, linelayout::Layout layout, RecordTable &tabl
 {
     const linelayout::FieldViews texts = linelayout::cut(line, layout);
     const bool fixed = layout == linelayout::Layout::Fixed;
+    RegionalReadings readings;
     for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
         const FieldRules &rules = kRules[std::size_t(n - 1)];
-        storeField(table.field(n), fixed ? rules.fixed : rules.separated, texts[std::size_t(n - 1)]);
+        storeField(table.field(n), fixed ? rules.fixed : rules.separated, texts[std::size_t(n - 1)],
+                   readings);
     }
 }
 

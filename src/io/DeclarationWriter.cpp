@@ -3,6 +3,7 @@
 #include "io/IoErrorMessage.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
+#include "util/Cp1252.h"
 
 #include <QSaveFile>
 
@@ -32,6 +33,28 @@ void writeBlock(QIODevice &device, QByteArray &block)
 
 } // namespace
 
+std::optional<Misalignment> firstMisalignedLine(const RecordTable &table)
+{
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (const int field = linelayout::firstMisfitField(table, row))
+            return Misalignment{row, field, table.textAt(row, field), linelayout::fixedField(field).width};
+    }
+    return std::nullopt;
+}
+
+QString misalignmentQuestion(const Misalignment &misalignment)
+{
+    return QStringLiteral("La línea %1 no tendría %2 caracteres: el campo %3 tiene \"%4\" (%5 "
+                          "caracteres) y su ancho es %6, así que las columnas de los campos que le "
+                          "siguen quedarían corridas. ¿Desea grabar el archivo de todos modos?")
+        .arg(misalignment.row + 1)
+        .arg(linelayout::kFixedLineLength)
+        .arg(catalogue::caption(misalignment.field))
+        .arg(cp1252::toUnicode(misalignment.text))
+        .arg(misalignment.text.size())
+        .arg(misalignment.width);
+}
+
 void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
 {
     // A grid over the table would otherwise follow the walk row by row.
@@ -47,6 +70,12 @@ void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
         table.next();
     }
     writeBlock(device, block);
+    // A buffered file may fail only now, when its buffer goes to the system.
+    if (auto *file = qobject_cast<QFileDevice *>(&device)) {
+        errno = 0;
+        if (!file->flush())
+            fail(errno);
+    }
 }
 
 void write(RecordTable &table, linelayout::Layout layout, const QString &path)

@@ -3,6 +3,8 @@
 #include "model/RecordTable.h"
 #include "util/TextUtils.h"
 
+#include <cstring>
+
 namespace linelayout {
 
 namespace {
@@ -201,6 +203,37 @@ QByteArray composeRow(const RecordTable &table, int row, Layout layout)
     return line;
 }
 
+int firstMisfitField(const RecordTable &table, int row)
+{
+    for (int number = 1; number <= catalogue::kLineFieldCount; ++number) {
+        const FixedField &f = kFixedFields[std::size_t(number - 1)];
+        const bool text = catalogue::field(number).kind == FieldKind::Text;
+        switch (f.rule) {
+        case FixedRule::ZeroPadded:
+        case FixedRule::RightAligned:
+        case FixedRule::SpacePadded:
+            // Filled out to the width; a stored text never exceeds it, only a number can.
+            if (!text && table.textLengthAt(row, number) > f.width)
+                return number;
+            break;
+        case FixedRule::AsStored:
+            if (table.textLengthAt(row, number) != f.width)
+                return number;
+            break;
+        case FixedRule::DateOrZero:
+        case FixedRule::Date: {
+            const int length = table.textLengthAt(row, number);
+            if (length == 0 || length == f.width)
+                break;
+            if (f.rule == FixedRule::DateOrZero && table.textAt(row, number) == "0")
+                break;
+            return number;
+        }
+        }
+    }
+    return 0;
+}
+
 FieldViews cut(QByteArrayView line, Layout layout)
 {
     FieldViews texts;
@@ -213,19 +246,22 @@ FieldViews cut(QByteArrayView line, Layout layout)
         }
         return texts;
     }
-    // The separator cursor stays on the last ";" found, so a short line repeats its last part.
-    qsizetype cursor = -1; // 0-based position of the last ";" taken
+    // The separator cursor stays on the last ";" found, so a short line repeats its last part. Once
+    // no ";" is left, the rest is not searched again for every later field.
+    qsizetype start = 0;
     for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
-        const qsizetype start = cursor + 1;
-        const qsizetype found = start <= line.size() ? line.sliced(start).indexOf(';') : -1;
-        qsizetype end;
-        if (found >= 0) {
-            end = start + found;
-            cursor = end;
-        } else {
-            end = std::max(start, line.size());
+        const auto *found = start < line.size() ? static_cast<const char *>(
+                                std::memchr(line.data() + start, ';', std::size_t(line.size() - start)))
+                                                : nullptr;
+        if (!found) {
+            const QByteArrayView rest = line.sliced(start);
+            for (; i < catalogue::kLineFieldCount; ++i)
+                texts[std::size_t(i)] = rest;
+            break;
         }
+        const qsizetype end = found - line.data();
         texts[std::size_t(i)] = line.sliced(start, end - start);
+        start = end + 1;
     }
     return texts;
 }

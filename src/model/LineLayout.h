@@ -50,6 +50,11 @@ QByteArray compose(const FieldTexts &texts, Layout layout);
 // text per field: the writer's way.
 QByteArray composeRow(const RecordTable &table, int row, Layout layout);
 
+// The number (1 to 105) of the first field of a row that would not take exactly its width in the
+// fixed-position layout, so that the line would not be 861 characters long; 0 when every field fits.
+// An over-long number and a short text under the rules that add nothing make a field misfit.
+int firstMisfitField(const RecordTable &table, int row);
+
 // Fixed: each field is what the line holds at its columns (shorter or empty past the line's end).
 // Separated: as the reader's separator search gives them: when the line has fewer than 104
 // separators, every field after the last one receives the rest of the line.

@@ -107,7 +107,8 @@ void writeText(char *bytes, const FieldDef &def, QByteArrayView text)
 {
     const auto length = std::min<qsizetype>(text.size(), def.size);
     bytes[0] = char(length);
-    std::memcpy(bytes + 1, text.data(), std::size_t(length));
+    if (length > 0) // an empty view may hold no pointer at all
+        std::memcpy(bytes + 1, text.data(), std::size_t(length));
     std::memset(bytes + 1 + length, 0, std::size_t(def.size - length));
 }
 
@@ -138,6 +139,33 @@ double numberOf(const Slot &slot)
         return slot.isSet() ? slot.integer() : 0;
     }
     return 0;
+}
+
+// Whether two rows hold the same values: an unset number may keep the bytes of its last value, and
+// 0 equals -0.
+bool sameValues(const QByteArray &a, const QByteArray &b)
+{
+    if (a == b)
+        return true;
+    for (int position = 0; position < catalogue::kFieldCount; ++position) {
+        const Slot x = slotOf(a, position);
+        const Slot y = slotOf(b, position);
+        switch (x.def.kind) {
+        case FieldKind::Text:
+            if (x.text() != y.text())
+                return false;
+            break;
+        case FieldKind::Floating:
+            if (x.isSet() != y.isSet() || (x.isSet() && x.floating() != y.floating()))
+                return false;
+            break;
+        case FieldKind::Integer:
+            if (x.isSet() != y.isSet() || (x.isSet() && x.integer() != y.integer()))
+                return false;
+            break;
+        }
+    }
+    return true;
 }
 
 // Rounds half to even into 32 bits; nullopt when out of range.
@@ -265,7 +293,8 @@ void FieldRef::setLoose(const LooseValue &value)
             return;
         }
         const auto number = regional::regionalNumber(text);
-        if (!number) {
+        // A number the field cannot hold is as unreadable for it as a letter.
+        if (!number || (kind() == FieldKind::Integer && !roundToInteger(*number))) {
             m_table->requirePending();
             throw AppError(QStringLiteral("Invalid value for field '%1'").arg(fieldName(m_position)));
         }
@@ -315,23 +344,13 @@ void RecordTable::close()
 void RecordTable::append()
 {
     settle();
-    const int row = rowCount();
-    insertRowAt(row);
-    m_state = State::Insert;
-    m_modified = false;
-    m_eof = false;
-    setCurrent(row);
+    insertRowAt(rowCount());
 }
 
 void RecordTable::insert()
 {
     settle();
-    const int row = m_current < 0 ? 0 : m_current;
-    insertRowAt(row);
-    m_state = State::Insert;
-    m_modified = false;
-    m_eof = false;
-    setCurrent(row);
+    insertRowAt(m_current < 0 ? 0 : m_current);
 }
 
 void RecordTable::edit()
@@ -350,7 +369,7 @@ void RecordTable::edit()
 void RecordTable::post()
 {
     requirePending();
-    const bool changed = m_state == State::Insert || rowBytes(m_current) != m_backup;
+    const bool changed = m_state == State::Insert || !sameValues(rowBytes(m_current), m_backup);
     m_state = State::Browse;
     m_modified = false;
     m_backup.clear();
@@ -367,8 +386,6 @@ void RecordTable::cancel()
         m_state = State::Browse;
         m_modified = false;
         eraseRowAt(row);
-        m_eof = m_rows.empty();
-        setCurrent(m_rows.empty() ? -1 : std::min(row, rowCount() - 1));
     } else if (m_state == State::Edit) {
         m_rows[std::size_t(m_current)] = m_backup;
         m_backup.clear();
@@ -388,11 +405,8 @@ void RecordTable::deleteRow()
     if (m_rows.empty())
         throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     settle();
-    const int row = m_current;
-    eraseRowAt(row);
     ++m_revision;
-    m_eof = m_rows.empty();
-    setCurrent(m_rows.empty() ? -1 : std::min(row, rowCount() - 1));
+    eraseRowAt(m_current);
 }
 
 void RecordTable::first()
@@ -482,6 +496,24 @@ void RecordTable::appendTextAt(int row, int position, QByteArray &out) const
             out += QByteArray::number(slot.integer());
         break;
     }
+}
+
+int RecordTable::textLengthAt(int row, int position) const
+{
+    const Slot slot = slotOf(rowBytes(row), position);
+    if (slot.def.kind == FieldKind::Text)
+        return int(slot.text().size());
+    if (!slot.isSet())
+        return 0;
+    const double value = slot.def.kind == FieldKind::Floating ? slot.floating() : slot.integer();
+    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
+        int length = value < 0 ? 2 : 1;
+        for (auto rest = static_cast<long long>(std::abs(value)); rest >= 10; rest /= 10)
+            ++length;
+        return length;
+    }
+    char buffer[32];
+    return regional::writeGeneralText(value, buffer);
 }
 
 bool RecordTable::isNullAt(int row, int position) const
@@ -583,20 +615,39 @@ void RecordTable::setCurrent(int row)
 
 void RecordTable::insertRowAt(int row)
 {
-    if (!isDisplaySuspended())
+    const bool signalling = !isDisplaySuspended();
+    if (signalling)
         Q_EMIT rowAboutToBeInserted(row);
     m_rows.insert(m_rows.begin() + row, emptyRow());
-    if (!isDisplaySuspended())
+    // The new row is current and pending before anyone hears of it.
+    const int previous = m_current;
+    m_current = row;
+    m_state = State::Insert;
+    m_modified = false;
+    m_eof = false;
+    if (signalling) {
         Q_EMIT rowInserted(row);
+        if (m_current != previous)
+            Q_EMIT currentRowChanged(m_current);
+    }
 }
 
 void RecordTable::eraseRowAt(int row)
 {
-    if (!isDisplaySuspended())
+    const bool signalling = !isDisplaySuspended();
+    if (signalling)
         Q_EMIT rowAboutToBeRemoved(row);
     m_rows.erase(m_rows.begin() + row);
-    if (!isDisplaySuspended())
+    // The cursor is on its new row before anyone hears of the removal: the following row, or the
+    // new last row.
+    const int previous = m_current;
+    m_current = m_rows.empty() ? -1 : std::min(row, rowCount() - 1);
+    m_eof = m_rows.empty();
+    if (signalling) {
         Q_EMIT rowRemoved(row);
+        if (m_current != previous)
+            Q_EMIT currentRowChanged(m_current);
+    }
 }
 
 void RecordTable::fieldWritten(int position)

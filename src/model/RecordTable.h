@@ -118,6 +118,8 @@ public:
     // Both answer whether the row changed.
     bool writeTextAt(int row, int position, QByteArrayView text);
     bool writeIntegerAt(int row, int position, qint64 value);
+    // The length of textAt(row, position), found without making the text.
+    int textLengthAt(int row, int position) const;
 
     // While suspended, changes do not signal row by row; resuming signals one reset.
     void suspendDisplay();
@@ -146,7 +148,9 @@ private:
     void settle(); // posts or cancels a pending row before the cursor moves
     void setCurrent(int row);
     void fieldWritten(int position);
+    // Adds an empty pending row at `row`, made current before the insertion is signalled.
     void insertRowAt(int row);
+    // Removes the current row; the cursor moves to its successor before the removal is signalled.
     void eraseRowAt(int row);
 
     std::vector<QByteArray> m_rows;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace regional {
 
@@ -131,7 +132,15 @@ int writeGeneralText(double value, char (&buffer)[32])
     // Whole amounts are nearly every number of a declaration; they need no shortest-form search.
     if (std::abs(value) < 1e15 && value == std::trunc(value))
         return int(std::to_chars(buffer, end, static_cast<long long>(value)).ptr - buffer);
-    const auto result = std::to_chars(buffer, end, value, std::chars_format::general, 15);
+    auto result = std::to_chars(buffer, end, value, std::chars_format::general, 15);
+    // The C form turns to an exponent below 1e-4, the program's general text only below 1e-5: a
+    // number whose first digit stands fifth after the point is written out, 19 places at most.
+    const std::string_view written(buffer, std::size_t(result.ptr - buffer));
+    if (written.ends_with("e-05")) {
+        result = std::to_chars(buffer, end, value, std::chars_format::fixed, 19);
+        while (result.ptr[-1] == '0')
+            --result.ptr;
+    }
     const char decimal = kept().decimal;
     if (decimal != '.')
         std::replace(buffer, result.ptr, '.', decimal);

@@ -24,7 +24,7 @@ const Separators &separators();
 
 // The general text of a number: at most 15 significant digits, no thousands separator, no trailing
 // zeros, the decimal separator only when there is a fraction, exponent form from 1e15 and below
-// 1e-4.
+// 1e-5 (after rounding to 15 digits).
 QByteArray generalText(double value);
 // The same into a buffer, for bulk work; answers the number of characters written.
 int writeGeneralText(double value, char (&buffer)[32]);

@@ -2,6 +2,7 @@
 #include "util/AppError.h"
 
 #include "ErrorOf.h"
+#include "FileSizeLimitedChild.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void refusedWrite();
     void refusedWriteAsUser_data();
     void refusedWriteAsUser();
+    void loneCarriageReturnKeepsOtherKeys();
+    void fullDiskLeavesFileWhole();
 };
 
 void TestCodeTableFile::sectionKeys_data()
@@ -179,6 +182,9 @@ void TestCodeTableFile::withSectionReplaced_data()
         << QByteArray("[A]\r\n01 Uno=0\r\n02 Dos=1\r\n03 Tres=2\r\n04 \xD1=3\r\n");
     QTest::addRow("LF file keeps its LF lines") << QByteArray("[A]\n1 X=0\n[B]\n2 Y=0\n") << QByteArray("A")
                                                 << Keys{"3 Z"} << QByteArray("[A]\n3 Z=0\r\n[B]\n2 Y=0\n");
+    QTest::addRow("last line ending in a carriage return alone")
+        << QByteArray("[A]\r\nabc\r") << QByteArray("B") << Keys{"k"}
+        << QByteArray("[A]\r\nabc\r\n\r\n[B]\r\nk=0\r\n");
     QTest::addRow("utf-8 mark kept") << QByteArray("\xEF\xBB\xBF[A]\r\n1 X=0\r\n") << QByteArray("A")
                                      << Keys{"2 Y"} << QByteArray("\xEF\xBB\xBF[A]\r\n2 Y=0\r\n");
 }
@@ -316,6 +322,35 @@ void TestCodeTableFile::refusedWriteAsUser()
     const QString error = errorOf([&] { replaceSection(path, "A", {"3 Z"}); });
     QFile::setPermissions(locked, original);
     QCOMPARE(error, QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no temporary left
+}
+
+void TestCodeTableFile::loneCarriageReturnKeepsOtherKeys()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
+    QVERIFY(writeFileBytes(path, "[A]\r\nabc\r"));
+    replaceSection(path, "B", {"k"});
+    QCOMPARE(readSection(path, "A"), Keys{"abc"});
+    QCOMPARE(readSection(path, "B"), Keys{"k"});
+}
+
+// The disk fills up while the file is being replaced: the file stays whole and the failure is told.
+void TestCodeTableFile::fullDiskLeavesFileWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
+    QByteArray before("[A]\r\n");
+    for (int i = 0; before.size() < 1800; ++i)
+        before += QByteArray::number(10 + i) + " Entrada n\xFAmero " + QByteArray::number(i) + '='
+                  + QByteArray::number(i) + "\r\n";
+    QVERIFY(writeFileBytes(path, before));
+    const Keys entries = readSection(path, "A");
+
+    const QString failure =
+        failureInChildWithFileSizeLimit(1024, [&] { replaceSection(path, "A", entries + Keys{"99 Nueva"}); });
+    QCOMPARE(failure, QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no temporary left
 }

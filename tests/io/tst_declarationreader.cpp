@@ -10,12 +10,14 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <limits>
 #include <set>
 
 #include <unistd.h>
@@ -137,6 +139,7 @@ private Q_SLOTS:
     void nacionStop_data();
     void nacionStop();
     void numbersRowsAndResetsOnce();
+    void longRestReadOnce();
     void pathOverload();
     void unreadableFile();
 };
@@ -448,6 +451,8 @@ void TestDeclarationReader::nacionStop_data()
         << QByteArray("empty_line_between.txt") << int(Layout::Fixed) << 1;
     QTest::addRow("fixed file read as separator")
         << QByteArray("canonical_fixed_es_CL.txt") << int(Layout::Separated) << 0;
+    QTest::addRow("nacion beyond 32 bits on line 2")
+        << QByteArray("separated_nacion_beyond_32_bits.txt") << int(Layout::Separated) << 1;
 }
 
 void TestDeclarationReader::nacionStop()
@@ -485,6 +490,39 @@ void TestDeclarationReader::numbersRowsAndResetsOnce()
     QCOMPARE(resets.count(), 1);
     QCOMPARE(inserted.count(), 0);
     QCOMPARE(changed.count(), 0);
+}
+
+// A separated line with few ";" and a rest of megabytes: every field after the last ";" gets that
+// rest, which must not be searched and read again for each of them. The read is compared with one
+// pass that finds the ";" and reads the rest as a number, with a wide margin for a busy machine.
+void TestDeclarationReader::longRestReadOnce()
+{
+    TestLocale regional("es_CL");
+    const QByteArray rest = '7' + QByteArray(8 << 20, '0');
+    const QByteArray line = "1;;;;;;1;" + rest;
+    const auto best = [](const std::function<void()> &step) {
+        qint64 fastest = std::numeric_limits<qint64>::max();
+        for (int run = 0; run < 3; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            step();
+            fastest = std::min(fastest, timer.nsecsElapsed());
+        }
+        return fastest;
+    };
+    RecordTable table;
+    const qint64 onePass = best([&] {
+        QVERIFY(line.count(';') == 7);
+        QVERIFY(!regional::regionalNumber(rest)); // too large for a double
+    });
+    const qint64 reading = best([&] { readBytes(line, Layout::Separated, table); });
+    QCOMPARE(table.rowCount(), 1);
+    QCOMPARE(table.textAt(0, RecordTable::fieldIndex("tipo_pago")), QByteArray("70"));
+    QCOMPARE(table.textAt(0, RecordTable::fieldIndex("centro_costo")), rest.first(20));
+    QCOMPARE(table.textAt(0, RecordTable::fieldIndex("impo_afp")), QByteArray("0"));
+    QVERIFY2(reading < 20 * onePass, qPrintable(QStringLiteral("%1 ms to read, %2 ms for one pass")
+                                                    .arg(reading / 1000000)
+                                                    .arg(onePass / 1000000)));
 }
 
 void TestDeclarationReader::pathOverload()

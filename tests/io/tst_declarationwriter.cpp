@@ -6,7 +6,7 @@
 
 #include "ErrorOf.h"
 #include "FailingDevice.h"
-#include "FileSizeLimit.h"
+#include "FileSizeLimitedChild.h"
 #include "TestFiles.h"
 #include "TestLocale.h"
 
@@ -74,7 +74,11 @@ private Q_SLOTS:
     void pathFailure_data();
     void pathFailure();
     void readOnlyTarget();
+    void failureWhileWriting_data();
     void failureWhileWriting();
+    void bufferedDeviceFailingAtFlush();
+    void misalignedLines_data();
+    void misalignedLines();
 };
 
 void TestDeclarationWriter::roundTrip_data()
@@ -205,6 +209,7 @@ void TestDeclarationWriter::deviceFailure()
     QCOMPARE(errorOf([&] { declaration::write(table, Layout::Fixed, device); }), message);
     QCOMPARE(snapshot(table), before);
     QVERIFY(device.written().size() <= limit);
+    QVERIFY(table.currentRow() < 199); // the walk stopped where the write failed
 }
 
 void TestDeclarationWriter::pathFailure_data()
@@ -258,7 +263,15 @@ void TestDeclarationWriter::readOnlyTarget()
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
 }
 
-// The system refuses a write halfway through the file: the file it was to replace stays as it was,
+void TestDeclarationWriter::failureWhileWriting_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addRow("at the first byte") << 0;
+    QTest::addRow("inside the first block") << 1024;
+    QTest::addRow("halfway through the file") << 200000;
+}
+
+// The system refuses a write partway through the file: the file it was to replace stays as it was,
 // and no temporary file is left beside it.
 void TestDeclarationWriter::failureWhileWriting()
 {
@@ -268,24 +281,75 @@ void TestDeclarationWriter::failureWhileWriting()
     QVERIFY(writeFileBytes(target, old));
     RecordTable table;
     fill(table, 500); // about 430 000 bytes
-    const QByteArrayList before = snapshot(table);
-    QString failure;
-    {
-        FileSizeLimit limit(200000);
-        if (!limit.isActive())
-            QSKIP("the file size limit cannot be set here");
-        failure = errorOf([&] { declaration::write(table, Layout::Fixed, target); });
-    }
+    QFETCH(int, limit);
+    const QString failure = failureInChildWithFileSizeLimit(
+        rlim_t(limit), [&] { declaration::write(table, Layout::Fixed, target); });
     QCOMPARE(failure, ioerror::message(EFBIG));
     QCOMPARE(fileBytes(target), old);
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
-    QCOMPARE(snapshot(table), before);
-    QVERIFY(table.currentRow() > 0); // the walk stopped where the write failed
-    QVERIFY(table.currentRow() < 499);
 
     // The user can try again once the cause is gone.
     declaration::write(table, Layout::Fixed, target);
     QCOMPARE(fileBytes(target).count("\r\n"), 500);
+}
+
+// A buffered file takes every line into its buffer and fails only when the buffer goes to the disk.
+void TestDeclarationWriter::bufferedDeviceFailingAtFlush()
+{
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly))
+        QSKIP("no /dev/full here");
+    RecordTable table;
+    fill(table, 3);
+    QCOMPARE(errorOf([&] { declaration::write(table, Layout::Fixed, full); }), ioerror::message(ENOSPC));
+}
+
+void TestDeclarationWriter::misalignedLines_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QByteArray>("text"); // set as text into the second row
+    QTest::addColumn<int>("misfit");      // the field named, 0 when the line fits
+
+    QTest::addRow("every field fits") << QByteArray("ape_pat") << QByteArray("PEREZ") << 0;
+    QTest::addRow("12-digit rut") << QByteArray("rut") << QByteArray("123456789012") << 1;
+    QTest::addRow("11-digit rut fits") << QByteArray("rut") << QByteArray("12345678901") << 0;
+    QTest::addRow("negative amount one too long") << QByteArray("impo_afp") << QByteArray("-12345678") << 27;
+    QTest::addRow("fraction too long") << QByteArray("porc_trab_pesado") << QByteArray("123,25") << 38;
+    QTest::addRow("empty dv") << QByteArray("dv") << QByteArray("") << 2;
+    QTest::addRow("two-digit nacion") << QByteArray("nacion") << QByteArray("10") << 7;
+    QTest::addRow("short reg_previ") << QByteArray("reg_previ") << QByteArray("AF") << 11;
+    QTest::addRow("date of 8 characters") << QByteArray("Fecha_Desde") << QByteArray("1-5-2024") << 16;
+    QTest::addRow("date \"0\" fits") << QByteArray("Fecha_Hasta") << QByteArray("0") << 0;
+    QTest::addRow("volunteer date \"0\"") << QByteArray("fec_desde_volun") << QByteArray("0") << 56;
+}
+
+// The check before a fixed-position file is written finds the line and field that would move the
+// columns after it, and agrees with the length of the line composed.
+void TestDeclarationWriter::misalignedLines()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QByteArray, text);
+    QFETCH(int, misfit);
+
+    TestLocale regional("es_CL");
+    RecordTable table;
+    declaration::read(dataFile(QStringLiteral("canonical_fixed_es_CL.txt")), Layout::Fixed, table);
+    QVERIFY(!declaration::firstMisalignedLine(table));
+    table.moveTo(1);
+    table.edit();
+    table.fieldByName(field).setText(text);
+    table.post();
+
+    const auto found = declaration::firstMisalignedLine(table);
+    const QByteArray line = linelayout::composeRow(table, 1, Layout::Fixed);
+    QCOMPARE(line.size() == linelayout::kFixedLineLength, misfit == 0);
+    QCOMPARE(found ? found->field : 0, misfit);
+    if (found) {
+        QCOMPARE(found->row, 1);
+        QCOMPARE(found->text, table.textAt(1, misfit));
+        QCOMPARE(found->width, linelayout::fixedField(misfit).width);
+        QVERIFY(declaration::misalignmentQuestion(*found).startsWith(QStringLiteral("La línea 2 ")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDeclarationWriter)

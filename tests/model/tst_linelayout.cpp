@@ -230,11 +230,14 @@ void TestLineLayout::cutShortAndLongLines()
     QCOMPARE(composeRow({{"dv", ""}}, Layout::Fixed).size(),
              kFixedLineLength - 13); // the as-stored fields are empty
 
-    // A fixed line shorter than the layout: the fields past its end are empty or partial.
-    const FieldViews shortFixed = cut(QByteArray(104, '1'), Layout::Fixed);
+    // A fixed line shorter than the layout: the fields past its end are empty or partial. The views
+    // point into the lines, which must outlive them.
+    const QByteArray line104(104, '1');
+    const FieldViews shortFixed = cut(line104, Layout::Fixed);
     QCOMPARE(shortFixed[6], QByteArray("1")); // nacion, column 104
     QCOMPARE(shortFixed[7], QByteArray());    // tipo_pago starts at 105
-    QCOMPARE(cut(QByteArray(110, '2'), Layout::Fixed)[8], QByteArray("222222").left(4)); // remu_desde 107-112
+    const QByteArray line110(110, '2');
+    QCOMPARE(cut(line110, Layout::Fixed)[8], QByteArray("222222").left(4)); // remu_desde 107-112
 
     // Separator line with 20 fields and no final ";": fields 21 to 105 repeat the rest of the line.
     QByteArray twenty;

@@ -53,6 +53,10 @@ private Q_SLOTS:
     void movingThePendingRow();
     void cancelRestoresRow();
     void revisionCountsRealChanges();
+    void revisionIgnoresUnchangedValues_data();
+    void revisionIgnoresUnchangedValues();
+    void emptyTextIntoTextField();
+    void cursorMovedBeforeRemovalSignalled();
     void signalsAndSuspendedDisplay();
 };
 
@@ -166,6 +170,9 @@ void TestRecordTable::failures_data()
                                                << u"Invalid value for field 'nacion'"_s;
     QTest::addRow("loose blank into integer") << QByteArray("nacion") << u"loose-text"_s << QByteArray(" ")
                                               << u"Invalid value for field 'nacion'"_s;
+    QTest::addRow("loose number beyond 32 bits into integer")
+        << QByteArray("nacion") << u"loose-text"_s << QByteArray("99999999999")
+        << u"Invalid value for field 'nacion'"_s;
     QTest::addRow("empty text read as number") << QByteArray("dv") << u"read-number"_s << QByteArray("")
                                                << u"'' is not a valid floating point value"_s;
     QTest::addRow("letters read as number") << QByteArray("tipo_pago") << u"read-number"_s << QByteArray("A1")
@@ -421,6 +428,81 @@ void TestRecordTable::revisionCountsRealChanges()
     table.fieldByName("Linea").setInteger(7);
     table.post();
     QVERIFY(table.revision() > loaded);
+}
+
+// A row posted with the values it had counts as no change, however its bytes were reached.
+void TestRecordTable::revisionIgnoresUnchangedValues_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QByteArray>("first");  // "" unsets
+    QTest::addColumn<QByteArray>("second"); // set over the first within the same edit
+    QTest::addColumn<double>("stored");     // the value the row had before the edit; NaN unset
+
+    QTest::addRow("negative zero over zero")
+        << QByteArray("impo_afp") << QByteArray("-0") << QByteArray() << 0.0;
+    QTest::addRow("set, then unset again")
+        << QByteArray("impo_afp") << QByteArray("123") << QByteArray("") << qQNaN();
+    QTest::addRow("integer set, then unset again")
+        << QByteArray("nacion") << QByteArray("7") << QByteArray("") << qQNaN();
+}
+
+void TestRecordTable::revisionIgnoresUnchangedValues()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(double, stored);
+
+    TestLocale regional("es_CL");
+    RecordTable table;
+    fill(table, 1);
+    table.first();
+    if (!qIsNaN(stored)) {
+        table.edit();
+        table.fieldByName(field).setNumber(stored);
+        table.post();
+    }
+    const quint64 before = table.revision();
+    table.edit();
+    table.fieldByName(field).setText(first);
+    if (!second.isNull())
+        table.fieldByName(field).setText(second);
+    table.post();
+    QCOMPARE(table.revision(), before);
+}
+
+// A short line leaves fields empty: stored from views that point nowhere.
+void TestRecordTable::emptyTextIntoTextField()
+{
+    RecordTable table;
+    table.open();
+    table.append();
+    table.fieldByName("dv").setText(QByteArrayView());
+    table.fieldByName("ape_pat").setText(QByteArrayView("PEREZ").first(0));
+    table.post();
+    QCOMPARE(table.textAt(0, RecordTable::fieldIndex("dv")), QByteArray());
+    QVERIFY(table.isNullAt(0, RecordTable::fieldIndex("ape_pat")));
+}
+
+// Whoever hears of a removal finds the cursor on a row that still exists.
+void TestRecordTable::cursorMovedBeforeRemovalSignalled()
+{
+    RecordTable table;
+    fill(table, 3);
+    QList<int> currentWhenRemoved;
+    connect(&table, &RecordTable::rowRemoved, this,
+            [&](int) { currentWhenRemoved << table.currentRow() << table.rowCount(); });
+    table.moveTo(2);
+    table.deleteRow(); // the last row: the new last row becomes current
+    table.moveTo(0);
+    table.deleteRow(); // the first row: the following row takes its place
+    table.deleteRow(); // the only row
+    QCOMPARE(currentWhenRemoved, (QList<int>{1, 2, 0, 1, -1, 0}));
+
+    fill(table, 1);
+    table.append();
+    table.cancel(); // a pending new row removed
+    QCOMPARE(currentWhenRemoved.mid(6), (QList<int>{0, 1}));
 }
 
 void TestRecordTable::signalsAndSuspendedDisplay()

@@ -45,14 +45,32 @@ const QString kDeleteQuestion = QStringLiteral("¿Seguro de Eliminar esta línea
 const QString kCloseQuestion =
     QStringLiteral("Hay cambios que no se han grabado en un archivo. ¿Desea cerrar sin grabarlos?");
 
+// The fields that the fixed-position layout writes as they are, each with a text of its width.
+const std::pair<const char *, const char *> kAsStoredFields[] = {{"dv", "K"},
+                                                                 {"sexo", "M"},
+                                                                 {"nacion", "0"},
+                                                                 {"reg_previ", "AFP"},
+                                                                 {"tipo_trab", "0"},
+                                                                 {"Tramo_Fam", "D"},
+                                                                 {"num_car_mat", "0"},
+                                                                 {"num_car_inv", "0"},
+                                                                 {"sub_trab_jov", "N"},
+                                                                 {"forma_pago_apvi", "1"},
+                                                                 {"forma_pago_apvc", "1"}};
+
 // A listing window whose table the reader has filled with `rows` lines (`Linea` 1..n, `ape_pat`
-// "L1".."Ln", `rut` 1000, 2000 ...), shown as the reader shows it.
+// "L1".."Ln", `rut` 1000, 2000 ...) that fit the fixed-position layout, shown as the reader shows it.
 struct Listing {
     explicit Listing(int rows, linelayout::Layout layout = linelayout::Layout::Fixed) : window(layout)
     {
         RecordTable &table = window.RxMem();
         table.suspendDisplay();
         fillNumberedRows(table, rows);
+        for (table.first(); !table.eof(); table.next()) {
+            table.edit();
+            for (const auto &[name, text] : kAsStoredFields)
+                table.fieldByName(name).setText(text);
+        }
         table.resumeDisplay();
         window.show();
     }
@@ -128,6 +146,8 @@ private Q_SLOTS:
     void createFileWritesLayout_data();
     void createFileWritesLayout();
     void createFileFailureShowsError();
+    void createFileAsksBeforeMisalignedLines_data();
+    void createFileAsksBeforeMisalignedLines();
     void webSiteButton();
     void secondContractsAtOnce();
     void massiveModificationByKeyboard();
@@ -616,6 +636,52 @@ void TestUnitDespTarvinel::createFileFailureShowsError()
     QCOMPARE(l.platform.messages.constFirst().icon, platform::Icon::Error);
     // Nothing was written: closing still asks.
     QVERIFY(l.window.hasUnsavedChanges());
+}
+
+void TestUnitDespTarvinel::createFileAsksBeforeMisalignedLines_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addRow("written when asked for") << Answer::Ok;
+    QTest::addRow("cancelled") << Answer::Cancel;
+}
+
+// A line that would not fill its 861 columns moves every field after the odd one: the file is
+// written only when the user says so, exactly as composed.
+void TestUnitDespTarvinel::createFileAsksBeforeMisalignedLines()
+{
+    QFETCH(Answer, answer);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Tarvinel.txt"));
+    Listing l(3);
+    l.table().moveTo(1);
+    l.table().edit();
+    l.table().fieldByName("rut").setText("123456789012");
+    l.table().post();
+    l.platform.answers.enqueue(answer);
+    l.platform.fileNames.enqueue(path);
+    l.button("SpeedButton1")->click();
+
+    QCOMPARE(l.platform.messages.size(), 1);
+    const platform::MessageRequest &question = l.platform.messages.constFirst();
+    QCOMPARE(question.caption, QStringLiteral("Atención"));
+    QCOMPARE(question.defaultAnswer, Answer::Cancel);
+    QVERIFY2(question.text.startsWith(QStringLiteral("La línea 2 no tendría 861 caracteres: el campo [1] "
+                                                     "Rut tiene \"123456789012\" (12 caracteres) y su "
+                                                     "ancho es 11")),
+             qPrintable(question.text));
+    QCOMPARE(l.platform.saveRequests.size(), answer == Answer::Ok ? 1 : 0);
+    QCOMPARE(QFile::exists(path), answer == Answer::Ok);
+    if (answer == Answer::Ok) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArrayList lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0].size(), 862); // 861 and the carriage return
+        QCOMPARE(lines[1].size(), 863);
+        QVERIFY(lines[1].startsWith("123456789012K"));
+    }
+    QCOMPARE(l.window.hasUnsavedChanges(), answer == Answer::Cancel);
 }
 
 void TestUnitDespTarvinel::webSiteButton()

@@ -129,6 +129,12 @@ void TestRegional::generalText_data()
                                    << QByteArray("999999999999999");
     QTest::addRow("exponent") << 1e15 << QByteArray("1e+15") << QByteArray("1e+15");
     QTest::addRow("small") << 0.0001 << QByteArray("0,0001") << QByteArray("0.0001");
+    QTest::addRow("fifth place written out") << 0.00005 << QByteArray("0,00005") << QByteArray("0.00005");
+    QTest::addRow("fifth place, 15 digits") << -1.23456789012345e-5 << QByteArray("-0,0000123456789012345")
+                                            << QByteArray("-0.0000123456789012345");
+    QTest::addRow("sixth place in exponent form") << 0.000005 << QByteArray("5e-06") << QByteArray("5e-06");
+    QTest::addRow("rounds up into the fifth place")
+        << 9.9999999999999999e-6 << QByteArray("0,00001") << QByteArray("0.00001");
 }
 
 void TestRegional::generalText()

@@ -1,0 +1,62 @@
+// The number readings and the general text: whatever a reading accepts, its general text reads back
+// to the same general text through both readings; a double's general text keeps 15 digits; the
+// length the table finds without making a text is the text's length.
+
+#include "FuzzCheck.h"
+
+#include "model/RecordTable.h"
+#include "util/Regional.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+void checkGeneralText(double value)
+{
+    if (!std::isfinite(value))
+        return;
+    const QByteArray text = regional::generalText(value);
+    const auto strict = regional::strictNumber(text);
+    FUZZ_CHECK(strict.has_value());
+    FUZZ_CHECK(regional::regionalNumber(text) == strict);
+    FUZZ_CHECK(regional::generalText(*strict) == text);
+    // 15 significant digits: within a few units of the 15th digit. Subnormal numbers have fewer.
+    if (std::isnormal(value))
+        FUZZ_CHECK(std::abs(*strict - value) <= std::abs(value) * 1e-14);
+
+    RecordTable table;
+    table.open();
+    table.append();
+    table.fieldByName("impo_afp").setNumber(value);
+    table.post();
+    const int position = RecordTable::fieldIndex("impo_afp");
+    FUZZ_CHECK(table.textLengthAt(0, position) == table.textAt(0, position).size());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    regional::setLocale(fuzzing::localeFor(data[0]));
+    const QByteArray text = fuzzing::bytesOf(data + 1, size - 1);
+
+    if (const auto value = regional::strictNumber(text)) {
+        checkGeneralText(*value);
+        FUZZ_CHECK(regional::regionalNumber(text) == value); // the regional reading accepts more
+    }
+    if (const auto value = regional::regionalNumber(text))
+        checkGeneralText(*value);
+    if (const auto value = regional::strictInteger(text)) {
+        FUZZ_CHECK(regional::strictInteger(QByteArray::number(*value)) == value);
+        FUZZ_CHECK(regional::strictNumber(text) == double(*value));
+    }
+    if (text.size() >= qsizetype(sizeof(double))) {
+        double raw;
+        std::memcpy(&raw, text.constData(), sizeof raw);
+        checkGeneralText(raw);
+    }
+    return 0;
+}
