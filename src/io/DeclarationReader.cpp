@@ -4,11 +4,11 @@
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 #include "util/Regional.h"
-#include "util/TextUtils.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -225,8 +225,12 @@ void storeField(FieldRef field, Rule rule, QByteArrayView text, RegionalReadings
         storeNumber(field, regional::strictNumber(text));
         break;
     case Rule::P: {
-        const char decimal[] = {regional::separators().decimal, '\0'};
-        storeNumber(field, regional::strictNumber(ReemplazaCaracter(text, ".", decimal)));
+        // ReemplazaCaracter(text, ".", decimal separator), on the stack: a fixed-position field is
+        // at most 40 characters.
+        char replaced[64];
+        const qsizetype size = std::min<qsizetype>(text.size(), sizeof replaced);
+        std::replace_copy(text.begin(), text.begin() + size, replaced, '.', regional::separators().decimal);
+        storeNumber(field, regional::strictNumber(QByteArrayView(replaced, size)));
         break;
     }
     case Rule::Z:

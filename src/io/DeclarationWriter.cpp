@@ -60,11 +60,11 @@ void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
     // A grid over the table would otherwise follow the walk row by row.
     SuspendedDisplay suspended(table);
     QByteArray block;
-    block.reserve(kBlockSize + 2 * linelayout::kFixedLineLength);
+    block.reserve(2 * kBlockSize);
     table.first();
     while (!table.eof()) {
-        block += linelayout::composeRow(table, table.currentRow(), layout);
-        block += "\r\n";
+        linelayout::appendRow(block, table, table.currentRow(), layout);
+        block.append("\r\n", 2);
         if (block.size() >= kBlockSize)
             writeBlock(device, block);
         table.next();

@@ -161,6 +161,53 @@ void appendField(QByteArray &line, QByteArrayView text, int index, Layout layout
     line += text.isEmpty() && isMovementDate(index) ? QByteArrayView(" ") : text;
 }
 
+// No line is longer: a field's text has at most 40 characters (a number's general text fewer), and
+// what a rule adds is at most the field's width, 40 at most; then the separators.
+constexpr qsizetype kMaxComposedLength = catalogue::kLineFieldCount * 80 + catalogue::kLineFieldCount;
+
+char *put(char *at, QByteArrayView text)
+{
+    if (!text.isEmpty())
+        std::memcpy(at, text.data(), std::size_t(text.size()));
+    return at + text.size();
+}
+
+char *fill(char *at, char c, qsizetype count)
+{
+    if (count <= 0)
+        return at;
+    std::memset(at, c, std::size_t(count));
+    return at + count;
+}
+
+// The same as appendFixedField(), into a buffer with room for it.
+char *putFixedField(char *at, QByteArrayView text, const FixedField &field)
+{
+    switch (field.rule) {
+    case FixedRule::ZeroPadded:
+    case FixedRule::RightAligned: {
+        const qsizetype blanks = text.count(' ');
+        at = fill(at, field.rule == FixedRule::ZeroPadded ? '0' : ' ', field.width - (text.size() - blanks));
+        if (blanks == 0)
+            return put(at, text);
+        for (const char c : text) {
+            if (c != ' ')
+                *at++ = c;
+        }
+        return at;
+    }
+    case FixedRule::SpacePadded:
+        return fill(put(at, text), ' ', field.width - text.size());
+    case FixedRule::AsStored:
+        return put(at, text);
+    case FixedRule::DateOrZero:
+        return put(at, text.isEmpty() || text == "0" ? QByteArrayView(kBlankDate) : text);
+    case FixedRule::Date:
+        return put(at, text.isEmpty() ? QByteArrayView(kBlankDate) : text);
+    }
+    return at;
+}
+
 QByteArray newLine(Layout layout)
 {
     QByteArray line;
@@ -193,14 +240,29 @@ QByteArray compose(const FieldTexts &texts, Layout layout)
 
 QByteArray composeRow(const RecordTable &table, int row, Layout layout)
 {
-    QByteArray line = newLine(layout);
-    QByteArray text;
-    for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
-        text.resize(0); // keeps its capacity
-        table.appendTextAt(row, i + 1, text);
-        appendField(line, text, i, layout);
-    }
+    QByteArray line;
+    appendRow(line, table, row, layout);
     return line;
+}
+
+void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout)
+{
+    const qsizetype start = out.size();
+    out.resize(start + kMaxComposedLength);
+    char *const begin = out.data() + start;
+    char *at = begin;
+    char buffer[32];
+    for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
+        const QByteArrayView text = table.textViewAt(row, i + 1, buffer);
+        if (layout == Layout::Fixed) {
+            at = putFixedField(at, text, kFixedFields[std::size_t(i)]);
+            continue;
+        }
+        if (i > 0)
+            *at++ = ';';
+        at = put(at, text.isEmpty() && isMovementDate(i) ? QByteArrayView(" ") : text);
+    }
+    out.resize(start + (at - begin));
 }
 
 int firstMisfitField(const RecordTable &table, int row)

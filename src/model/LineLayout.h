@@ -46,9 +46,10 @@ FieldTexts rowTexts(const RecordTable &table, int row);
 
 // The line without its line end.
 QByteArray compose(const FieldTexts &texts, Layout layout);
-// The line of a row of the table, the same as compose(rowTexts(table, row), layout) but without a
-// text per field: the writer's way.
+// The line of a row of the table, the same as compose(rowTexts(table, row), layout).
 QByteArray composeRow(const RecordTable &table, int row, Layout layout);
+// Appends that line to `out`, composed in place without a text per field: the writer's way.
+void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout);
 
 // The number (1 to 105) of the first field of a row that would not take exactly its width in the
 // fixed-position layout, so that the line would not be 861 characters long; 0 when every field fits.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -45,9 +46,11 @@ const RowLayout &rowLayout()
     return layout;
 }
 
-QByteArray emptyRow()
+// What a field of no row reads as.
+const char *emptyRow()
 {
-    return QByteArray(rowLayout().size, '\0');
+    static const std::vector<char> row(std::size_t(rowLayout().size), '\0');
+    return row.data();
 }
 
 QString fieldName(int position)
@@ -85,9 +88,9 @@ struct Slot {
     }
 };
 
-Slot slotOf(const QByteArray &row, int position)
+Slot slotOf(const char *row, int position)
 {
-    return Slot{row.constData() + rowLayout().offset[position], catalogue::field(position)};
+    return Slot{row + rowLayout().offset[position], catalogue::field(position)};
 }
 
 QByteArray textOf(const Slot &slot)
@@ -143,9 +146,9 @@ double numberOf(const Slot &slot)
 
 // Whether two rows hold the same values: an unset number may keep the bytes of its last value, and
 // 0 equals -0.
-bool sameValues(const QByteArray &a, const QByteArray &b)
+bool sameValues(const char *a, const char *b)
 {
-    if (a == b)
+    if (std::memcmp(a, b, std::size_t(rowLayout().size)) == 0)
         return true;
     for (int position = 0; position < catalogue::kFieldCount; ++position) {
         const Slot x = slotOf(a, position);
@@ -205,7 +208,7 @@ double FieldRef::asNumber() const
 
 void FieldRef::setText(QByteArrayView text)
 {
-    char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+    char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
     switch (kind()) {
     case FieldKind::Text:
         writeText(bytes, def(), text);
@@ -236,7 +239,7 @@ void FieldRef::setText(QByteArrayView text)
 
 void FieldRef::setNumber(double value)
 {
-    char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+    char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
     switch (kind()) {
     case FieldKind::Text:
         writeText(bytes, def(), regional::generalText(value));
@@ -259,7 +262,7 @@ void FieldRef::setNumber(double value)
 void FieldRef::setInteger(qint64 value)
 {
     if (kind() != FieldKind::Integer) {
-        char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+        char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
         if (kind() == FieldKind::Text)
             writeText(bytes, def(), QByteArray::number(value));
         else
@@ -273,7 +276,7 @@ void FieldRef::setInteger(qint64 value)
                            .arg(value)
                            .arg(fieldName(m_position)));
     }
-    char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+    char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
     writeInteger(bytes, qint32(value));
     m_table->fieldWritten(m_position);
 }
@@ -304,19 +307,20 @@ void FieldRef::setLoose(const LooseValue &value)
 
 void FieldRef::clear()
 {
-    char *bytes = m_table->pendingBytes().data() + rowLayout().offset[m_position];
+    char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
     const int width = kind() == FieldKind::Text ? def().size : kind() == FieldKind::Floating ? 8 : 4;
     std::memset(bytes, 0, std::size_t(1 + width));
     m_table->fieldWritten(m_position);
 }
 
-RecordTable::RecordTable(QObject *parent) : QObject(parent) {}
+RecordTable::RecordTable(QObject *parent) : QObject(parent), m_arena(std::size_t(rowLayout().size)) {}
 
 RecordTable::~RecordTable() = default;
 
 void RecordTable::open()
 {
     m_rows.clear();
+    m_arena.clear();
     m_backup.clear();
     m_current = -1;
     m_eof = true;
@@ -331,6 +335,7 @@ void RecordTable::close()
 {
     m_rows.clear();
     m_rows.shrink_to_fit();
+    m_arena.clear();
     m_backup.clear();
     m_current = -1;
     m_eof = true;
@@ -361,7 +366,7 @@ void RecordTable::edit()
         insert();
         return;
     }
-    m_backup = rowBytes(m_current);
+    m_backup = QByteArray(rowBytes(m_current), rowLayout().size);
     m_state = State::Edit;
     m_modified = false;
 }
@@ -369,7 +374,7 @@ void RecordTable::edit()
 void RecordTable::post()
 {
     requirePending();
-    const bool changed = m_state == State::Insert || !sameValues(rowBytes(m_current), m_backup);
+    const bool changed = m_state == State::Insert || !sameValues(rowBytes(m_current), m_backup.constData());
     m_state = State::Browse;
     m_modified = false;
     m_backup.clear();
@@ -387,7 +392,7 @@ void RecordTable::cancel()
         m_modified = false;
         eraseRowAt(row);
     } else if (m_state == State::Edit) {
-        m_rows[std::size_t(m_current)] = m_backup;
+        std::memcpy(m_rows[std::size_t(m_current)], m_backup.constData(), std::size_t(m_backup.size()));
         m_backup.clear();
         m_state = State::Browse;
         m_modified = false;
@@ -478,24 +483,23 @@ QByteArray RecordTable::textAt(int row, int position) const
     return textOf(slotOf(rowBytes(row), position));
 }
 
-void RecordTable::appendTextAt(int row, int position, QByteArray &out) const
+QByteArrayView RecordTable::textViewAt(int row, int position, char (&buffer)[32]) const
 {
     const Slot slot = slotOf(rowBytes(row), position);
     switch (slot.def.kind) {
     case FieldKind::Text:
-        out += slot.text();
-        break;
+        return slot.text();
     case FieldKind::Floating:
-        if (slot.isSet()) {
-            char buffer[32];
-            out.append(buffer, regional::writeGeneralText(slot.floating(), buffer));
-        }
+        if (slot.isSet())
+            return QByteArrayView(buffer, regional::writeGeneralText(slot.floating(), buffer));
         break;
     case FieldKind::Integer:
         if (slot.isSet())
-            out += QByteArray::number(slot.integer());
+            return QByteArrayView(buffer,
+                                  std::to_chars(buffer, buffer + sizeof buffer, slot.integer()).ptr - buffer);
         break;
     }
+    return {};
 }
 
 int RecordTable::textLengthAt(int row, int position) const
@@ -559,7 +563,7 @@ char *RecordTable::storedBytes(int row, int position, FieldKind kind)
         throw AppError(QStringLiteral("Dataset in edit or insert mode"));
     if (catalogue::field(position).kind != kind)
         throw AppError(QStringLiteral("Field '%1' cannot be written in place").arg(fieldName(position)));
-    return m_rows[std::size_t(row)].data() + rowLayout().offset[position];
+    return m_rows[std::size_t(row)] + rowLayout().offset[position];
 }
 
 void RecordTable::storedRowChanged(int row)
@@ -582,7 +586,7 @@ void RecordTable::resumeDisplay()
     }
 }
 
-QByteArray &RecordTable::pendingBytes()
+char *RecordTable::pendingBytes()
 {
     requirePending();
     return m_rows[std::size_t(m_current)];
@@ -618,7 +622,7 @@ void RecordTable::insertRowAt(int row)
     const bool signalling = !isDisplaySuspended();
     if (signalling)
         Q_EMIT rowAboutToBeInserted(row);
-    m_rows.insert(m_rows.begin() + row, emptyRow());
+    m_rows.insert(m_rows.begin() + row, m_arena.allocate());
     // The new row is current and pending before anyone hears of it.
     const int previous = m_current;
     m_current = row;
@@ -637,6 +641,7 @@ void RecordTable::eraseRowAt(int row)
     const bool signalling = !isDisplaySuspended();
     if (signalling)
         Q_EMIT rowAboutToBeRemoved(row);
+    m_arena.release(m_rows[std::size_t(row)]);
     m_rows.erase(m_rows.begin() + row);
     // The cursor is on its new row before anyone hears of the removal: the following row, or the
     // new last row.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FieldCatalogue.h"
+#include "model/RowArena.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -49,7 +50,7 @@ private:
 
 // The in-memory table of declaration lines: one row per line, the 106 fields of the catalogue and a
 // cursor with a current row, as a data set with pending-row editing. Rows are stored as one block
-// of bytes each, with a fixed place for every field.
+// of bytes each, with a fixed place for every field, in an arena of large blocks.
 class RecordTable : public QObject {
     Q_OBJECT
 
@@ -104,8 +105,9 @@ public:
 
     // Reading any row without moving the cursor (what a grid shows).
     QByteArray textAt(int row, int position) const;
-    // Appends the same text to `out`, for walks that must not make a text per field.
-    void appendTextAt(int row, int position, QByteArray &out) const;
+    // The same text without allocating, for walks that must not make a text per field: a view of
+    // the stored text, or of `buffer` holding a number's text.
+    QByteArrayView textViewAt(int row, int position, char (&buffer)[32]) const;
     bool isNullAt(int row, int position) const;
     // A row's field as FieldRef::asNumber() reads it: unset numbers are 0, a text must read as a
     // number or it fails.
@@ -140,8 +142,8 @@ Q_SIGNALS:
 private:
     friend class FieldRef;
 
-    const QByteArray &rowBytes(int row) const { return m_rows[std::size_t(row)]; }
-    QByteArray &pendingBytes();
+    const char *rowBytes(int row) const { return m_rows[std::size_t(row)]; }
+    char *pendingBytes();
     void requirePending() const;
     char *storedBytes(int row, int position, FieldKind kind);
     void storedRowChanged(int row);
@@ -153,8 +155,9 @@ private:
     // Removes the current row; the cursor moves to its successor before the removal is signalled.
     void eraseRowAt(int row);
 
-    std::vector<QByteArray> m_rows;
-    QByteArray m_backup; // the current row before edit
+    RowArena m_arena;
+    std::vector<char *> m_rows; // in table order, each in the arena
+    QByteArray m_backup;        // the current row before edit
     int m_current = -1;
     bool m_eof = true;
     bool m_open = false;

@@ -104,6 +104,49 @@ void skipBlanks(QByteArrayView text, qsizetype &pos)
         ++pos;
 }
 
+// The form nearly every number of a declaration has: blanks, an optional sign, digits with an
+// optional fraction, blanks. It is read without building a text whenever the result is exact: the
+// digits make an integer below 2^53, divided by a power of ten that a double holds exactly, which
+// IEEE division rounds correctly. Answers nullopt for any other text, which the full readings decide.
+std::optional<double> quickDecimal(QByteArrayView text)
+{
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr quint64 kExactLimit = quint64(1) << 53;
+    const char decimal = kept().decimal;
+    qsizetype pos = 0;
+    skipBlanks(text, pos);
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        negative = text[pos++] == '-';
+    quint64 mantissa = 0;
+    int digits = 0;
+    int fraction = -1; // digits after the decimal separator; -1 before it
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (isDigit(c)) {
+            mantissa = mantissa * 10 + quint64(c - '0');
+            if (mantissa >= kExactLimit)
+                return std::nullopt;
+            ++digits;
+            if (fraction >= 0)
+                ++fraction;
+        } else if (c == decimal && fraction < 0) {
+            fraction = 0;
+        } else {
+            break;
+        }
+    }
+    skipBlanks(text, pos);
+    if (digits == 0 || pos != text.size() || fraction >= int(std::size(kPowersOfTen)))
+        return std::nullopt;
+    double value = double(mantissa);
+    if (fraction > 0)
+        value /= kPowersOfTen[fraction];
+    return negative ? -value : value;
+}
+
 } // namespace
 
 QLocale locale()
@@ -155,6 +198,8 @@ QByteArray generalText(double value)
 
 std::optional<double> strictNumber(QByteArrayView text)
 {
+    if (const auto quick = quickDecimal(text))
+        return quick;
     qsizetype pos = 0;
     skipBlanks(text, pos);
     PlainNumber plain;
@@ -199,6 +244,8 @@ std::optional<qint32> strictInteger(QByteArrayView text)
 
 std::optional<double> regionalNumber(QByteArrayView text)
 {
+    if (const auto quick = quickDecimal(text))
+        return quick;
     qsizetype pos = 0;
     skipBlanks(text, pos);
     PlainNumber plain;
