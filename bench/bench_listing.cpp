@@ -66,7 +66,6 @@ public:
     QString openFileName(QWidget *, const platform::FileRequest &) override { return openPath; }
     QString saveFileName(QWidget *, const platform::FileRequest &) override { return savePath; }
     bool openUrl(const QUrl &) override { return false; }
-    bool showHelpContents(const QString &) override { return false; }
     int showModal(QDialog &dialog) override
     {
         auto *listing = qobject_cast<TFrmTarvinel *>(&dialog);
