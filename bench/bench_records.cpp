@@ -94,7 +94,7 @@ int floor(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 1;
-    QByteArray block(1 << 20, Qt::Uninitialized);
+    QByteArray block(1 << 16, Qt::Uninitialized);
     qint64 lines = 0;
     for (qint64 count; (count = file.read(block.data(), block.size())) > 0;) {
         const char *at = block.constData();

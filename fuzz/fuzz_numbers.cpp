@@ -25,9 +25,13 @@ void checkGeneralText(double value)
     if (std::isnormal(value))
         FUZZ_CHECK(std::abs(*strict - value) <= std::abs(value) * 1e-14);
 
-    RecordTable table;
-    table.open();
-    table.append();
+    static RecordTable table;
+    if (table.rowCount() == 0) {
+        table.open();
+        table.append();
+        table.post();
+    }
+    table.edit();
     table.fieldByName("impo_afp").setNumber(value);
     table.post();
     const int position = RecordTable::fieldIndex("impo_afp");

@@ -147,7 +147,7 @@ constexpr std::array<FieldRules, catalogue::kLineFieldCount> kRules = {{
     {Rule::T, Rule::T},   // 105 centro_costo
 }};
 
-constexpr qsizetype kBlockSize = 1 << 20;
+constexpr qsizetype kBlockSize = 1 << 16;
 constexpr char kCtrlZ = 26;
 
 // Rules I, G and P give a text (the number's digits or general text, or the fallback): a text field

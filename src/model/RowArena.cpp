@@ -1,5 +1,6 @@
 #include "model/RowArena.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -10,25 +11,33 @@
 
 namespace {
 
-// The size of a large page on x86-64 and ARM64 Linux; blocks start on one.
-constexpr std::size_t kBlockSize = std::size_t(2) << 20;
+// The size of a large page on x86-64 and ARM64 Linux: the size of every block once the table has
+// grown, each starting on a large page.
+constexpr std::size_t kLargeBlockSize = std::size_t(2) << 20;
+// The first block: a table of a few rows, as the editor's tests and small files have, takes little.
+constexpr std::size_t kFirstBlockRows = 16;
 
-char *newBlock()
+char *newBlock(std::size_t size)
 {
-    void *block = std::aligned_alloc(kBlockSize, kBlockSize);
+    if (size < kLargeBlockSize) {
+        void *block = std::malloc(size);
+        if (!block)
+            throw std::bad_alloc();
+        return static_cast<char *>(block);
+    }
+    void *block = std::aligned_alloc(kLargeBlockSize, kLargeBlockSize);
     if (!block)
         throw std::bad_alloc();
 #ifdef __linux__
     // Only a hint: where large pages are not to be had, the block is as good as any other.
-    madvise(block, kBlockSize, MADV_HUGEPAGE);
+    madvise(block, kLargeBlockSize, MADV_HUGEPAGE);
 #endif
     return static_cast<char *>(block);
 }
 
 } // namespace
 
-RowArena::RowArena(std::size_t rowSize)
-    : m_rowSize(rowSize), m_rowsPerBlock(kBlockSize / rowSize), m_usedInLastBlock(m_rowsPerBlock)
+RowArena::RowArena(std::size_t rowSize) : m_rowSize(rowSize), m_rowsPerLargeBlock(kLargeBlockSize / rowSize)
 {}
 
 RowArena::~RowArena()
@@ -43,9 +52,13 @@ char *RowArena::allocate()
         row = m_released.back();
         m_released.pop_back();
     } else {
-        if (m_usedInLastBlock == m_rowsPerBlock) {
+        if (m_usedInLastBlock == m_rowsInLastBlock) {
+            // Blocks double in size up to a large page, so a big table is a few dozen of those.
+            const std::size_t rows =
+                m_blocks.empty() ? kFirstBlockRows : std::min(2 * m_rowsInLastBlock, m_rowsPerLargeBlock);
             m_blocks.reserve(m_blocks.size() + 1);
-            m_blocks.push_back(newBlock());
+            m_blocks.push_back(newBlock(rows < m_rowsPerLargeBlock ? rows * m_rowSize : kLargeBlockSize));
+            m_rowsInLastBlock = rows;
             m_usedInLastBlock = 0;
         }
         row = m_blocks.back() + m_usedInLastBlock++ * m_rowSize;
@@ -67,5 +80,6 @@ void RowArena::clear()
     m_blocks.shrink_to_fit();
     m_released.clear();
     m_released.shrink_to_fit();
-    m_usedInLastBlock = m_rowsPerBlock;
+    m_rowsInLastBlock = 0;
+    m_usedInLastBlock = 0;
 }

@@ -3,10 +3,11 @@
 #include <cstddef>
 #include <vector>
 
-// Memory for the rows of a record table: rows of one size carved from large blocks, so that a table
-// of 100 000 rows makes a few dozen allocations instead of 100 000, and the system can back the
-// blocks with large pages (far fewer page faults while a file loads). A released row is handed out
-// again before the blocks grow. Rows stay where they are until released or cleared.
+// Memory for the rows of a record table: rows of one size carved from blocks that double up to a
+// large page, so that a table of 100 000 rows makes a few dozen allocations instead of 100 000, and
+// the system can back the large blocks with large pages (far fewer page faults while a file loads). A
+// released row is handed out again before the blocks grow. Rows stay where they are until released or
+// cleared.
 class RowArena {
 public:
     explicit RowArena(std::size_t rowSize);
@@ -22,8 +23,9 @@ public:
 
 private:
     std::size_t m_rowSize;
-    std::size_t m_rowsPerBlock;
+    std::size_t m_rowsPerLargeBlock;
     std::vector<char *> m_blocks;
     std::vector<char *> m_released;
+    std::size_t m_rowsInLastBlock = 0;
     std::size_t m_usedInLastBlock = 0;
 };
