@@ -14,7 +14,8 @@ namespace {
 
 void checkGeneralText(double value)
 {
-    if (!std::isfinite(value))
+    // The largest doubles round to 15 digits beyond the range, and no declaration holds them.
+    if (!std::isfinite(value) || std::abs(value) >= 1e308)
         return;
     const QByteArray text = regional::generalText(value);
     const auto strict = regional::strictNumber(text);
