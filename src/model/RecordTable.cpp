@@ -502,6 +502,12 @@ QByteArrayView RecordTable::textViewAt(int row, int position, char (&buffer)[32]
     return {};
 }
 
+void RecordTable::appendTextAt(int row, int position, QByteArray &out) const
+{
+    char buffer[32];
+    out += textViewAt(row, position, buffer);
+}
+
 int RecordTable::textLengthAt(int row, int position) const
 {
     const Slot slot = slotOf(rowBytes(row), position);

@@ -108,6 +108,8 @@ public:
     // The same text without allocating, for walks that must not make a text per field: a view of
     // the stored text, or of `buffer` holding a number's text.
     QByteArrayView textViewAt(int row, int position, char (&buffer)[32]) const;
+    // Appends the same text to `out`.
+    void appendTextAt(int row, int position, QByteArray &out) const;
     bool isNullAt(int row, int position) const;
     // A row's field as FieldRef::asNumber() reads it: unset numbers are 0, a text must read as a
     // number or it fails.
