@@ -16,6 +16,12 @@ CodeComboBox::CodeComboBox(QWidget *parent) : QComboBox(parent)
     setValidator(new Cp1252Validator(false, this));
     dataentry::markEnterActsAsTab(this);
     dataentry::markEnterActsAsTab(lineEdit());
+    // A loaded or chosen entry longer than the box shows its code and the start of its
+    // description, not its end; what the user types keeps its cursor.
+    connect(this, &QComboBox::editTextChanged, this, [this] {
+        if (!lineEdit()->isModified())
+            lineEdit()->setCursorPosition(0);
+    });
 }
 
 void CodeComboBox::setEntries(const QList<QByteArray> &entries)

@@ -29,6 +29,7 @@ private Q_SLOTS:
     void enterDoesNotInsert();
     void typedCharactersAreCp1252();
     void currentBytes();
+    void chosenEntryShowsItsStart();
 };
 
 void TestCodeComboBox::entriesFromCp1252()
@@ -139,6 +140,16 @@ void TestCodeComboBox::currentBytes()
     box.setCurrentIndex(3);
     QCOMPARE(box.currentBytes(), QByteArrayLiteral("10 Ca\xF1"
                                                    "a"));
+}
+
+void TestCodeComboBox::chosenEntryShowsItsStart()
+{
+    CodeComboBox box;
+    box.setEntries(tipoPago());
+    box.setCurrentText(QString::fromUtf8("03 Bono Ley Modernización"));
+    QCOMPARE(box.lineEdit()->cursorPosition(), 0);
+    box.setCurrentIndex(1);
+    QCOMPARE(box.lineEdit()->cursorPosition(), 0);
 }
 
 QTEST_MAIN(TestCodeComboBox)
