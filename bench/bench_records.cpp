@@ -11,6 +11,9 @@
 //   bench_records write LAYOUT FILE FLOOR      read FILE, then write it to FILE.out, synced and renamed
 //   bench_records renumber FILE FLOOR          read a fixed-position FILE, then number its lines again
 //   bench_records delete FILE FLOOR            read it, then delete the first line and renumber
+//   bench_records whole FILE FLOOR             read it, then time the mass modification of one field
+//                                              and the second-contract run (every other line a
+//                                              further contract), each with the grid resets it signals
 
 #include "GeneratedFile.h"
 
@@ -163,6 +166,42 @@ int renumberStep(const QString &path, double floorSeconds, bool deleteFirst)
                : 1;
 }
 
+// Times one whole-table operation and prints how often it reset the grid.
+template <typename Operation>
+void timeWhole(const char *step, RecordTable &table, double floorSeconds, const QString &path,
+               Operation &&operation)
+{
+    int resets = 0;
+    const auto connection = QObject::connect(&table, &RecordTable::tableReset, [&resets] { ++resets; });
+    StepTimer timer;
+    operation();
+    report(step, timer, floorSeconds, path);
+    std::printf("  %d grid reset(s)\n", resets);
+    std::fflush(stdout);
+    QObject::disconnect(connection);
+}
+
+int wholeSteps(const QString &path, double floorSeconds)
+{
+    RecordTable table;
+    declaration::read(path, Layout::Fixed, table);
+    table.suspendDisplay();
+    for (int row = 1; row < table.rowCount(); row += 2) {
+        const double rut = table.numberAt(row - 1, 1);
+        table.moveTo(row);
+        table.edit();
+        table.field(1).setNumber(rut);
+        table.post();
+    }
+    table.resumeDisplay();
+    table.moveTo(table.rowCount() / 2);
+    timeWhole("mass modification", table, floorSeconds, path, [&] {
+        tableops::modifyEveryLine(table, tableops::MassOption::TipoPago, "02 Gratificaciones");
+    });
+    timeWhole("second contracts", table, floorSeconds, path, [&] { tableops::assignSecondContracts(table); });
+    return table.currentRow() == table.rowCount() - 1 ? 0 : 1;
+}
+
 // Runs this program with `arguments` and answers its exit code, its output passed on or kept.
 int runStep(const QStringList &arguments, QByteArray *output = nullptr)
 {
@@ -199,6 +238,7 @@ int all(int lines)
         if (layout == QLatin1String("fixed")) {
             failures += runStep({QStringLiteral("renumber"), path, floorSeconds});
             failures += runStep({QStringLiteral("delete"), path, floorSeconds});
+            failures += runStep({QStringLiteral("whole"), path, floorSeconds});
         }
     }
     return failures == 0 ? 0 : 1;
@@ -227,6 +267,8 @@ int main(int argc, char **argv)
             return write(args[1], args[2], args[3].toDouble());
         if ((step == QLatin1String("renumber") || step == QLatin1String("delete")) && args.size() == 3)
             return renumberStep(args[1], args[2].toDouble(), step == QLatin1String("delete"));
+        if (step == QLatin1String("whole") && args.size() == 3)
+            return wholeSteps(args[1], args[2].toDouble());
     } catch (const AppError &e) {
         std::printf("failed: %s\n", e.what());
         return 1;

@@ -11,15 +11,15 @@
 #include "ui/HelpWindow.h"
 #include "ui/Pictures.h"
 #include "ui/UnitAcercade.h"
+#include "ui/widgets/FormGrid.h"
 #include "ui/widgets/WindowFont.h"
 
-#include <QApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 
 #include <memory>
 
@@ -120,15 +120,7 @@ void TFrmPrincipal::FormCreate()
 
 void TFrmPrincipal::buildControls()
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    QPalette menuColour = panel->palette();
-    menuColour.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
-    panel->setPalette(menuColour);
-    panel->setAutoFillBackground(true);
-    outer->addWidget(panel);
+    QWidget *panel = formgrid::menuColouredPanel(this);
 
     QPushButton *edit =
         makeButton(panel, "BitBtn1", QStringLiteral("&Editar Archivo"), pictures::editFile(), buttonLefts[0]);

@@ -4,18 +4,17 @@
 #include "platform/Boxes.h"
 #include "platform/Platform.h"
 #include "ui/Pictures.h"
+#include "ui/widgets/FormGrid.h"
 #include "ui/widgets/WindowFont.h"
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -42,15 +41,7 @@ TFrmAcercade::TFrmAcercade(QWidget *parent)
     setWindowTitle(QStringLiteral("Acerca de..."));
     setFont(windowFont());
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    QPalette menuColour = panel->palette();
-    menuColour.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
-    panel->setPalette(menuColour);
-    panel->setAutoFillBackground(true);
-    outer->addWidget(panel);
+    QWidget *panel = formgrid::menuColouredPanel(this);
 
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(24, 16, 24, 16);

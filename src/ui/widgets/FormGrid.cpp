@@ -1,5 +1,6 @@
 #include "ui/widgets/FormGrid.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +11,20 @@
 #include <algorithm>
 
 namespace formgrid {
+
+QWidget *menuColouredPanel(QWidget *window)
+{
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *panel = new QWidget(window);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    QPalette menuColour = panel->palette();
+    menuColour.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
+    panel->setPalette(menuColour);
+    panel->setAutoFillBackground(true);
+    outer->addWidget(panel);
+    return panel;
+}
 
 QVBoxLayout *pageColumn(QWidget *page)
 {

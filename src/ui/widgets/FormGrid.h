@@ -18,6 +18,8 @@ namespace formgrid {
 
 constexpr int kSpacing = 6;
 
+// The panel "Panel1" in the colour of menus that fills `window` to its edges.
+QWidget *menuColouredPanel(QWidget *window);
 // The column that stacks the panels and group boxes of a page.
 QVBoxLayout *pageColumn(QWidget *page);
 QFrame *panel(QWidget *page);
