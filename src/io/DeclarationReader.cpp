@@ -14,7 +14,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <optional>
 
 namespace declaration {
 
@@ -155,44 +154,58 @@ constexpr char kCtrlZ = 26;
 // is the one read in the first place whenever it has at most 15 significant digits, as every number
 // of a fixed-position field has (11 characters at most), so the floating field takes it directly and
 // the text is never made. Subnormal numbers, which lose digits, take the long way.
-void storeNumber(FieldRef field, std::optional<double> value)
+void storeNumber(RecordTable &table, const PendingRowWriter &row, int position, bool read, double value)
 {
-    if (field.kind() == FieldKind::Floating && (!value || *value == 0 || std::isnormal(*value))) {
-        field.setNumber(value ? *value + 0.0 : 0.0); // + 0.0: a general text has no "-0"
+    const FieldKind kind = catalogue::field(position).kind;
+    if (kind == FieldKind::Floating && (!read || value == 0 || std::isnormal(value))) {
+        row.setFloating(position, read ? value + 0.0 : 0.0); // + 0.0: a general text has no "-0"
         return;
     }
-    const QByteArray text = value ? regional::generalText(*value) : QByteArrayLiteral("0");
-    if (field.kind() == FieldKind::Text)
-        field.setText(text);
+    char buffer[32];
+    const QByteArrayView text =
+        read ? QByteArrayView(buffer, regional::writeGeneralText(value, buffer)) : QByteArrayView("0");
+    if (kind == FieldKind::Text)
+        row.setText(position, text);
     else
-        field.setLoose(text);
+        table.field(position).setLoose(text.toByteArray());
 }
 
-void storeInteger(FieldRef field, std::optional<qint32> value, QByteArrayView fallback)
+void storeStrictNumber(RecordTable &table, const PendingRowWriter &row, int position, QByteArrayView text)
 {
-    if (field.kind() == FieldKind::Floating) {
-        field.setNumber(value ? double(*value) : 0.0);
+    double value = 0;
+    const bool read = regional::strictNumber(text, value);
+    storeNumber(table, row, position, read, value);
+}
+
+void storeInteger(const PendingRowWriter &row, int position, QByteArrayView text, QByteArrayView fallback)
+{
+    qint32 value = 0;
+    const bool read = regional::strictInteger(text, value);
+    if (catalogue::field(position).kind == FieldKind::Floating) {
+        row.setFloating(position, double(value));
         return;
     }
-    if (!value) {
-        field.setText(fallback);
+    if (!read) {
+        row.setText(position, fallback);
         return;
     }
     char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, *value).ptr;
-    field.setText(QByteArrayView(digits, end - digits));
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    row.setText(position, QByteArrayView(digits, end - digits));
 }
 
 // The fields after the last ";" of a short separated line all hold the same rest of the line, which
 // may be megabytes long: it is read as a number once, not once for every field.
 class RegionalReadings {
 public:
-    std::optional<double> read(QByteArrayView text)
+    // The number, 0 when refused.
+    double read(QByteArrayView text)
     {
         if (!m_known || text.data() != m_text.data() || text.size() != m_text.size()) {
             m_known = true;
             m_text = text;
-            m_value = regional::regionalNumber(text);
+            m_value = 0;
+            regional::regionalNumber(text, m_value);
         }
         return m_value;
     }
@@ -200,29 +213,32 @@ public:
 private:
     bool m_known = false;
     QByteArrayView m_text;
-    std::optional<double> m_value;
+    double m_value = 0;
 };
 
-void storeField(FieldRef field, Rule rule, QByteArrayView text, RegionalReadings &readings)
+// Every rule meets fields of one kind only (rules S, R: floating; T, E: text; Z: `nacion`), as the
+// rule table gives them, so the row is written directly but for `nacion` and rare numbers.
+void storeField(RecordTable &table, const PendingRowWriter &row, int position, Rule rule, QByteArrayView text,
+                RegionalReadings &readings)
 {
     switch (rule) {
     case Rule::T:
-        field.setText(text);
+        row.setText(position, text);
         break;
-    case Rule::S:
-        if (const auto value = regional::strictNumber(text))
-            field.setLoose(*value);
-        else
-            field.setLoose(qint64(0));
+    case Rule::S: {
+        double value = 0;
+        regional::strictNumber(text, value);
+        row.setFloating(position, value);
         break;
+    }
     case Rule::I:
-        storeInteger(field, regional::strictInteger(text), "0");
+        storeInteger(row, position, text, "0");
         break;
     case Rule::I00:
-        storeInteger(field, regional::strictInteger(text), "00");
+        storeInteger(row, position, text, "00");
         break;
     case Rule::G:
-        storeNumber(field, regional::strictNumber(text));
+        storeStrictNumber(table, row, position, text);
         break;
     case Rule::P: {
         // ReemplazaCaracter(text, ".", decimal separator), on the stack: a fixed-position field is
@@ -230,22 +246,17 @@ void storeField(FieldRef field, Rule rule, QByteArrayView text, RegionalReadings
         char replaced[64];
         const qsizetype size = std::min<qsizetype>(text.size(), sizeof replaced);
         std::replace_copy(text.begin(), text.begin() + size, replaced, '.', regional::separators().decimal);
-        storeNumber(field, regional::strictNumber(QByteArrayView(replaced, size)));
+        storeStrictNumber(table, row, position, QByteArrayView(replaced, size));
         break;
     }
     case Rule::Z:
-        field.setLoose(text.toByteArray());
+        table.field(position).setLoose(text.toByteArray());
         break;
     case Rule::R:
-        // The same conversion as storing the text loosely, asked first because most refusals are
-        // empty fields and need no error raised and caught.
-        if (const auto value = readings.read(text))
-            field.setLoose(*value);
-        else
-            field.setLoose(qint64(0));
+        row.setFloating(position, readings.read(text));
         break;
     case Rule::E:
-        field.setText(text.isEmpty() ? QByteArrayView("0") : text);
+        row.setText(position, text.isEmpty() ? QByteArrayView("0") : text);
         break;
     }
 }
@@ -253,7 +264,7 @@ void storeField(FieldRef field, Rule rule, QByteArrayView text, RegionalReadings
 void storeRow(QByteArrayView line, linelayout::Layout layout, qint32 number, RecordTable &table)
 {
     table.append();
-    table.field(catalogue::kLinea).setInteger(number);
+    table.pendingRowWriter().setInteger(catalogue::kLinea, number);
     storeLine(line, layout, table);
     table.post();
 }
@@ -316,11 +327,11 @@ void storeLine(QByteArrayView line, linelayout::Layout layout, RecordTable &tabl
 {
     const linelayout::FieldViews texts = linelayout::cut(line, layout);
     const bool fixed = layout == linelayout::Layout::Fixed;
+    const PendingRowWriter row = table.pendingRowWriter();
     RegionalReadings readings;
     for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
         const FieldRules &rules = kRules[std::size_t(n - 1)];
-        storeField(table.field(n), fixed ? rules.fixed : rules.separated, texts[std::size_t(n - 1)],
-                   readings);
+        storeField(table, row, n, fixed ? rules.fixed : rules.separated, texts[std::size_t(n - 1)], readings);
     }
 }
 

@@ -313,6 +313,25 @@ void FieldRef::clear()
     m_table->fieldWritten(m_position);
 }
 
+void PendingRowWriter::setText(int position, QByteArrayView text) const
+{
+    const FieldDef &def = catalogue::field(position);
+    Q_ASSERT(def.kind == FieldKind::Text);
+    writeText(m_row + m_offsets[position], def, text);
+}
+
+void PendingRowWriter::setFloating(int position, double value) const
+{
+    Q_ASSERT(catalogue::field(position).kind == FieldKind::Floating);
+    writeFloating(m_row + m_offsets[position], value);
+}
+
+void PendingRowWriter::setInteger(int position, qint32 value) const
+{
+    Q_ASSERT(catalogue::field(position).kind == FieldKind::Integer);
+    writeInteger(m_row + m_offsets[position], value);
+}
+
 RecordTable::RecordTable(QObject *parent) : QObject(parent), m_arena(std::size_t(rowLayout().size)) {}
 
 RecordTable::~RecordTable() = default;
@@ -468,6 +487,13 @@ bool RecordTable::locate(int position, double value)
         }
     }
     return false;
+}
+
+PendingRowWriter RecordTable::pendingRowWriter()
+{
+    char *row = pendingBytes();
+    m_modified = true;
+    return PendingRowWriter(row, rowLayout().offset.data());
 }
 
 int RecordTable::fieldIndex(QByteArrayView name)

@@ -48,6 +48,23 @@ private:
     int m_position;
 };
 
+// The pending row of a table written at a loader's pace, without the conversions, checks and signals
+// of FieldRef: each field takes a value of its own kind, a text cut to the field's size. It is valid
+// until the pending row is posted or cancelled.
+class PendingRowWriter {
+public:
+    void setText(int position, QByteArrayView text) const;
+    void setFloating(int position, double value) const;
+    void setInteger(int position, qint32 value) const;
+
+private:
+    friend class RecordTable;
+    PendingRowWriter(char *row, const int *offsets) : m_row(row), m_offsets(offsets) {}
+
+    char *m_row;
+    const int *m_offsets; // where each field lives in the row
+};
+
 // The in-memory table of declaration lines: one row per line, the 106 fields of the catalogue and a
 // cursor with a current row, as a data set with pending-row editing. Rows are stored as one block
 // of bytes each, with a fixed place for every field, in an arena of large blocks.
@@ -101,6 +118,9 @@ public:
     static int fieldIndex(QByteArrayView name);
     FieldRef fieldByName(QByteArrayView name) { return FieldRef(*this, fieldIndex(name)); }
     FieldRef field(int position) { return FieldRef(*this, position); }
+    // Writes the pending row directly; it counts as modified. Fails as setting a field does when no
+    // row is pending.
+    PendingRowWriter pendingRowWriter();
     static int fieldCount() { return catalogue::kFieldCount; }
 
     // Reading any row without moving the cursor (what a grid shows).

@@ -5,8 +5,10 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string_view>
 
 namespace regional {
@@ -36,6 +38,29 @@ Separators &kept()
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// Eight digits at once, for the eight-character amounts of which a declaration line is mostly made.
+// Answers false, reading nothing, when any of the eight is not a digit.
+bool readEightDigits(const char *p, quint64 &mantissa)
+{
+    if constexpr (std::endian::native != std::endian::little) {
+        return false;
+    } else {
+        quint64 chunk;
+        std::memcpy(&chunk, p, sizeof chunk);
+        // Every byte within '0'..'9': its high half is 3, and adding 6 keeps it 3.
+        if ((chunk & 0xF0F0F0F0F0F0F0F0) != 0x3030303030303030
+            || ((chunk + 0x0606060606060606) & 0xF0F0F0F0F0F0F0F0) != 0x3030303030303030)
+            return false;
+        chunk -= 0x3030303030303030;
+        chunk = chunk * 10 + (chunk >> 8); // pairs of digits
+        chunk = ((chunk & 0x000000FF000000FF) * (100 + (quint64(1000000) << 32))
+                 + ((chunk >> 16) & 0x000000FF000000FF) * (1 + (quint64(10000) << 32)))
+                >> 32;
+        mantissa = mantissa * 100000000 + chunk;
+        return true;
+    }
 }
 
 // The ASCII form of a number being read, on the stack for any number a declaration holds.
@@ -107,44 +132,47 @@ void skipBlanks(QByteArrayView text, qsizetype &pos)
 // The form nearly every number of a declaration has: blanks, an optional sign, digits with an
 // optional fraction, blanks. It is read without building a text whenever the result is exact: the
 // digits make an integer below 2^53, divided by a power of ten that a double holds exactly, which
-// IEEE division rounds correctly. Answers nullopt for any other text, which the full readings decide.
-std::optional<double> quickDecimal(QByteArrayView text)
+// IEEE division rounds correctly. Answers false for any other text, which the full readings decide.
+bool quickDecimal(QByteArrayView text, double &value)
 {
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr quint64 kExactLimit = quint64(1) << 53;
-    const char decimal = kept().decimal;
-    qsizetype pos = 0;
-    skipBlanks(text, pos);
+    constexpr qsizetype kMostDigits = 19; // any 19 digits fit 64 bits
+    const char *p = text.data();
+    const char *const end = p + text.size();
+    while (p != end && *p == ' ')
+        ++p;
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        negative = text[pos++] == '-';
+    if (p != end && (*p == '+' || *p == '-'))
+        negative = *p++ == '-';
     quint64 mantissa = 0;
-    int digits = 0;
-    int fraction = -1; // digits after the decimal separator; -1 before it
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (isDigit(c)) {
-            mantissa = mantissa * 10 + quint64(c - '0');
-            if (mantissa >= kExactLimit)
-                return std::nullopt;
-            ++digits;
-            if (fraction >= 0)
-                ++fraction;
-        } else if (c == decimal && fraction < 0) {
-            fraction = 0;
-        } else {
-            break;
-        }
+    const char *const integerStart = p;
+    while (end - p >= 8 && p - integerStart < kMostDigits - 8 && readEightDigits(p, mantissa))
+        p += 8;
+    while (p != end && isDigit(*p))
+        mantissa = mantissa * 10 + quint64(*p++ - '0');
+    qsizetype digits = p - integerStart;
+    qsizetype fraction = 0;
+    if (p != end && *p == kept().decimal) {
+        const char *const fractionStart = ++p;
+        while (p != end && isDigit(*p))
+            mantissa = mantissa * 10 + quint64(*p++ - '0');
+        fraction = p - fractionStart;
+        digits += fraction;
     }
-    skipBlanks(text, pos);
-    if (digits == 0 || pos != text.size() || fraction >= int(std::size(kPowersOfTen)))
-        return std::nullopt;
-    double value = double(mantissa);
+    while (p != end && *p == ' ')
+        ++p;
+    if (digits == 0 || digits > kMostDigits || p != end || mantissa >= kExactLimit
+        || fraction >= qsizetype(std::size(kPowersOfTen)))
+        return false;
+    value = double(mantissa);
     if (fraction > 0)
         value /= kPowersOfTen[fraction];
-    return negative ? -value : value;
+    if (negative)
+        value = -value;
+    return true;
 }
 
 } // namespace
@@ -196,10 +224,10 @@ QByteArray generalText(double value)
     return QByteArray(buffer, writeGeneralText(value, buffer));
 }
 
-std::optional<double> strictNumber(QByteArrayView text)
+bool strictNumber(QByteArrayView text, double &value)
 {
-    if (const auto quick = quickDecimal(text))
-        return quick;
+    if (quickDecimal(text, value))
+        return true;
     qsizetype pos = 0;
     skipBlanks(text, pos);
     PlainNumber plain;
@@ -209,43 +237,59 @@ std::optional<double> strictNumber(QByteArrayView text)
         ++pos;
     }
     if (!readMantissaAndExponent(text, pos, plain, false))
-        return std::nullopt;
+        return false;
     skipBlanks(text, pos);
     if (pos != text.size())
-        return std::nullopt;
-    return parseNormalised(plain);
+        return false;
+    const auto parsed = parseNormalised(plain);
+    if (parsed)
+        value = *parsed;
+    return parsed.has_value();
 }
 
-std::optional<qint32> strictInteger(QByteArrayView text)
+std::optional<double> strictNumber(QByteArrayView text)
 {
-    qsizetype pos = 0;
-    skipBlanks(text, pos);
+    double value;
+    return strictNumber(text, value) ? std::optional(value) : std::nullopt;
+}
+
+bool strictInteger(QByteArrayView text, qint32 &result)
+{
+    const char *p = text.data();
+    const char *const end = p + text.size();
+    while (p != end && *p == ' ')
+        ++p;
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    if (pos == text.size())
-        return std::nullopt;
+    if (p != end && (*p == '+' || *p == '-'))
+        negative = *p++ == '-';
+    if (p == end)
+        return false;
     qint64 value = 0;
-    for (; pos < text.size(); ++pos) {
-        if (!isDigit(text[pos]))
-            return std::nullopt;
-        value = value * 10 + (text[pos] - '0');
+    for (; p != end; ++p) {
+        if (!isDigit(*p))
+            return false;
+        value = value * 10 + (*p - '0');
         if (value > qint64(1) << 31)
-            return std::nullopt;
+            return false;
     }
     if (negative)
         value = -value;
     if (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min())
-        return std::nullopt;
-    return qint32(value);
+        return false;
+    result = qint32(value);
+    return true;
 }
 
-std::optional<double> regionalNumber(QByteArrayView text)
+std::optional<qint32> strictInteger(QByteArrayView text)
 {
-    if (const auto quick = quickDecimal(text))
-        return quick;
+    qint32 value;
+    return strictInteger(text, value) ? std::optional(value) : std::nullopt;
+}
+
+bool regionalNumber(QByteArrayView text, double &value)
+{
+    if (quickDecimal(text, value))
+        return true;
     qsizetype pos = 0;
     skipBlanks(text, pos);
     PlainNumber plain;
@@ -258,7 +302,7 @@ std::optional<double> regionalNumber(QByteArrayView text)
         skipBlanks(text, pos);
     }
     if (!readMantissaAndExponent(text, pos, plain, true))
-        return std::nullopt;
+        return false;
     skipBlanks(text, pos);
     if (!signSeen && pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         if (text[pos] == '-')
@@ -267,8 +311,17 @@ std::optional<double> regionalNumber(QByteArrayView text)
         skipBlanks(text, pos);
     }
     if (pos != text.size())
-        return std::nullopt;
-    return parseNormalised(plain);
+        return false;
+    const auto parsed = parseNormalised(plain);
+    if (parsed)
+        value = *parsed;
+    return parsed.has_value();
+}
+
+std::optional<double> regionalNumber(QByteArrayView text)
+{
+    double value;
+    return regionalNumber(text, value) ? std::optional(value) : std::nullopt;
 }
 
 QString shortDateFormat()

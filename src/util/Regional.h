@@ -34,6 +34,11 @@ int writeGeneralText(double value, char (&buffer)[32]);
 std::optional<double> strictNumber(QByteArrayView text);
 // Strict integer reading: leading blanks, an optional sign, digits to the end, within 32 bits.
 std::optional<qint32> strictInteger(QByteArrayView text);
+// The same readings for bulk work, which answer whether the text was read and leave `value` as it
+// was when not (an optional made per field costs a reader of millions of fields dearly).
+bool strictNumber(QByteArrayView text, double &value);
+bool strictInteger(QByteArrayView text, qint32 &value);
+bool regionalNumber(QByteArrayView text, double &value);
 // The regional conversion: blanks around, a sign before or after, thousands and decimal separators
 // and an exponent. The empty text is refused.
 std::optional<double> regionalNumber(QByteArrayView text);

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <charconv>
 #include <optional>
 
 Q_DECLARE_METATYPE(std::optional<double>)
@@ -17,6 +18,7 @@ private Q_SLOTS:
     void cp1252HighBytesAreNotLatin1();
     void numberReadings_data();
     void numberReadings();
+    void digitRunsReadExactly();
     void strictInteger_data();
     void strictInteger();
     void generalText_data();
@@ -90,6 +92,34 @@ void TestRegional::numberReadings()
     TestLocale setting(locale.constData());
     QCOMPARE(regional::strictNumber(text), strict);
     QCOMPARE(regional::regionalNumber(text), regional);
+}
+
+// Runs of digits are read eight at a time; every length, every non-digit next to '0' and '9' in any
+// place, and numbers past 2^53 must read as the plain conversion reads them.
+void TestRegional::digitRunsReadExactly()
+{
+    TestLocale setting("en_US");
+    const auto reference = [](const QByteArray &text) -> std::optional<double> {
+        double value = 0;
+        const auto [ptr, ec] = std::from_chars(text.constData(), text.constData() + text.size(), value);
+        return ec == std::errc() && ptr == text.constData() + text.size() ? std::optional(value)
+                                                                          : std::nullopt;
+    };
+    const QByteArray digits = "98765432109876543210987654321";
+    for (int length = 1; length <= digits.size(); ++length) {
+        const QByteArray run = digits.left(length);
+        QCOMPARE(regional::strictNumber(run), reference(run));
+        QCOMPARE(regional::strictNumber(run + ".5"), reference(run + ".5"));
+        for (int at = 0; at < length; ++at) {
+            for (const char odd : {'/', ':', ' ', '\xB0', 'a'}) {
+                QByteArray text = run;
+                text[at] = odd;
+                const QByteArray plain = odd == ' ' ? text.trimmed() : text;
+                QCOMPARE(regional::strictNumber(text), plain.contains(' ') ? std::nullopt : reference(plain));
+            }
+        }
+    }
+    QCOMPARE(regional::strictNumber("9007199254740993"), std::optional(9007199254740993.0));
 }
 
 void TestRegional::strictInteger_data()

@@ -1356,7 +1356,8 @@ void TestDatosTarvinel::storedTextKeepsItsCase_data()
     QTest::addRow("surname") << QByteArray("ape_pat") << QStringLiteral("EdApepat")
                              << QByteArray("de la Fuente");
     QTest::addRow("names, accented") << QByteArray("nombres") << QStringLiteral("EdNombres")
-                                     << QByteArray("Mar\xEDa Jos\xE9");
+                                     << QByteArray("Mar\xED"
+                                                   "a Jos\xE9");
     QTest::addRow("voluntary affiliate")
         << QByteArray("ape_mat_volun") << QStringLiteral("EdApeMatVolun") << QByteArray("van der Berg");
     QTest::addRow("cost centre") << QByteArray("centro_costo") << QStringLiteral("EdCentroCosto")
