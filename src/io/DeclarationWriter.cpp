@@ -9,6 +9,10 @@
 
 #include <cerrno>
 
+#ifdef __linux__
+#include <fcntl.h>
+#endif
+
 namespace declaration {
 
 namespace {
@@ -21,15 +25,43 @@ constexpr qsizetype kBlockSize = 1 << 16;
     throw AppError(ioerror::message(cause != 0 ? cause : EIO));
 }
 
-void writeBlock(QIODevice &device, QByteArray &block)
-{
-    if (block.isEmpty())
-        return;
-    errno = 0;
-    if (device.write(block) != block.size())
-        fail(errno);
-    block.resize(0);
-}
+// Every this many bytes written, the system is asked to start putting them on disk, so that the
+// sync at the end, which the file's safety needs, waits for little more than the last of them.
+constexpr qint64 kWritebackStep = qint64(8) << 20;
+
+class BlockWriter {
+public:
+    explicit BlockWriter(QIODevice &device) : m_device(device) {}
+
+    void write(QByteArray &block)
+    {
+        if (block.isEmpty())
+            return;
+        errno = 0;
+        if (m_device.write(block) != block.size())
+            fail(errno);
+        m_written += block.size();
+        block.resize(0);
+        if (m_written - m_startedWriteback >= kWritebackStep)
+            startWriteback();
+    }
+
+private:
+    void startWriteback()
+    {
+#ifdef __linux__
+        // Only a hint: a device that is no file, or a system that refuses, loses nothing by it.
+        if (auto *file = qobject_cast<QFileDevice *>(&m_device); file && file->handle() >= 0)
+            sync_file_range(file->handle(), m_startedWriteback, m_written - m_startedWriteback,
+                            SYNC_FILE_RANGE_WRITE);
+#endif
+        m_startedWriteback = m_written;
+    }
+
+    QIODevice &m_device;
+    qint64 m_written = 0;
+    qint64 m_startedWriteback = 0;
+};
 
 } // namespace
 
@@ -61,15 +93,16 @@ void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
     SuspendedDisplay suspended(table);
     QByteArray block;
     block.reserve(2 * kBlockSize);
+    BlockWriter writer(device);
     table.first();
     while (!table.eof()) {
         linelayout::appendRow(block, table, table.currentRow(), layout);
         block.append("\r\n", 2);
         if (block.size() >= kBlockSize)
-            writeBlock(device, block);
+            writer.write(block);
         table.next();
     }
-    writeBlock(device, block);
+    writer.write(block);
     // A buffered file may fail only now, when its buffer goes to the system.
     if (auto *file = qobject_cast<QFileDevice *>(&device)) {
         errno = 0;

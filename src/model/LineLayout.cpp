@@ -3,6 +3,7 @@
 #include "model/RecordTable.h"
 #include "util/TextUtils.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace linelayout {
@@ -186,7 +187,10 @@ char *putFixedField(char *at, QByteArrayView text, const FixedField &field)
     switch (field.rule) {
     case FixedRule::ZeroPadded:
     case FixedRule::RightAligned: {
-        const qsizetype blanks = text.count(' ');
+        // Counted by hand: a library count costs more than the few characters of a field.
+        qsizetype blanks = 0;
+        for (const char c : text)
+            blanks += c == ' ';
         at = fill(at, field.rule == FixedRule::ZeroPadded ? '0' : ' ', field.width - (text.size() - blanks));
         if (blanks == 0)
             return put(at, text);
@@ -206,6 +210,44 @@ char *putFixedField(char *at, QByteArrayView text, const FixedField &field)
         return put(at, text.isEmpty() ? QByteArrayView(kBlankDate) : text);
     }
     return at;
+}
+
+// The powers of ten up to the widest fixed-position number field.
+constexpr std::array<double, 12> kPowersOfTen = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5,
+                                                 1e6, 1e7, 1e8, 1e9, 1e10, 1e11};
+
+static_assert(std::ranges::all_of(kFixedFields, [](const FixedField &f) {
+    return f.rule != FixedRule::ZeroPadded || f.width < int(kPowersOfTen.size());
+}));
+
+// A zero-padded field holding a whole amount that fits it, which nearly every amount of a line is,
+// written digit by digit from its end: what putFixedField() writes for its general text.
+bool putWholeAmount(char *&at, double value, const FixedField &field)
+{
+    if (field.rule != FixedRule::ZeroPadded
+        || !(value >= 0 && value < kPowersOfTen[std::size_t(field.width)]))
+        return false;
+    auto whole = static_cast<quint64>(value);
+    if (double(whole) != value)
+        return false;
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    char *digit = at + field.width;
+    for (; whole >= 100; whole /= 100) {
+        digit -= 2;
+        std::memcpy(digit, kPairs + 2 * (whole % 100), 2);
+    }
+    if (whole >= 10) {
+        digit -= 2;
+        std::memcpy(digit, kPairs + 2 * whole, 2);
+    } else {
+        *--digit = char('0' + whole);
+    }
+    std::memset(at, '0', std::size_t(digit - at));
+    at += field.width;
+    return true;
 }
 
 QByteArray newLine(Layout layout)
@@ -253,11 +295,16 @@ void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout
     char *at = begin;
     char buffer[32];
     for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
-        const QByteArrayView text = table.textViewAt(row, i + 1, buffer);
         if (layout == Layout::Fixed) {
-            at = putFixedField(at, text, kFixedFields[std::size_t(i)]);
+            const FixedField &field = kFixedFields[std::size_t(i)];
+            const RecordTable::StoredValue value = table.storedAt(row, i + 1);
+            if (value.kind == FieldKind::Text)
+                at = putFixedField(at, value.text, field);
+            else if (!value.isSet || !putWholeAmount(at, value.number, field))
+                at = putFixedField(at, table.textViewAt(row, i + 1, buffer), field);
             continue;
         }
+        const QByteArrayView text = table.textViewAt(row, i + 1, buffer);
         if (i > 0)
             *at++ = ';';
         at = put(at, text.isEmpty() && isMovementDate(i) ? QByteArrayView(" ") : text);

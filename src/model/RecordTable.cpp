@@ -17,14 +17,14 @@ namespace {
 // Where each field lives in a row's bytes. A text field is a length byte and its characters; a
 // number is a "set" byte and its value. An all-zero row is a row of unset fields.
 struct RowLayout {
-    std::array<int, catalogue::kFieldCount> offset{};
+    std::array<FieldPlace, catalogue::kFieldCount> fields{};
     int size = 0;
 
     RowLayout()
     {
         for (int i = 0; i < catalogue::kFieldCount; ++i) {
             const FieldDef &f = catalogue::field(i);
-            offset[i] = size;
+            fields[i] = FieldPlace{size, f.kind, f.size};
             switch (f.kind) {
             case FieldKind::Text:
                 size += 1 + f.size;
@@ -40,10 +40,18 @@ struct RowLayout {
     }
 };
 
+// Made before main() runs: the catalogue it reads is a constant. A plain object rather than a
+// function's static, because every field read and written looks it up.
+const RowLayout kRowLayout;
+
 const RowLayout &rowLayout()
 {
-    static const RowLayout layout;
-    return layout;
+    return kRowLayout;
+}
+
+const FieldPlace &placeOf(int position)
+{
+    return kRowLayout.fields.at(std::size_t(position));
 }
 
 // What a field of no row reads as.
@@ -70,7 +78,7 @@ QString screenText(QByteArrayView text)
 
 struct Slot {
     const char *bytes;
-    const FieldDef &def;
+    const FieldPlace &place;
 
     bool isSet() const { return bytes[0] != 0; }
     QByteArrayView text() const { return QByteArrayView(bytes + 1, static_cast<unsigned char>(bytes[0])); }
@@ -90,12 +98,13 @@ struct Slot {
 
 Slot slotOf(const char *row, int position)
 {
-    return Slot{row + rowLayout().offset[position], catalogue::field(position)};
+    const FieldPlace &place = placeOf(position);
+    return Slot{row + place.offset, place};
 }
 
 QByteArray textOf(const Slot &slot)
 {
-    switch (slot.def.kind) {
+    switch (slot.place.kind) {
     case FieldKind::Text:
         return slot.text().toByteArray();
     case FieldKind::Floating:
@@ -106,13 +115,13 @@ QByteArray textOf(const Slot &slot)
     return {};
 }
 
-void writeText(char *bytes, const FieldDef &def, QByteArrayView text)
+void writeText(char *bytes, const FieldPlace &place, QByteArrayView text)
 {
-    const auto length = std::min<qsizetype>(text.size(), def.size);
+    const auto length = std::min<qsizetype>(text.size(), place.size);
     bytes[0] = char(length);
     if (length > 0) // an empty view may hold no pointer at all
         std::memcpy(bytes + 1, text.data(), std::size_t(length));
-    std::memset(bytes + 1 + length, 0, std::size_t(def.size - length));
+    std::memset(bytes + 1 + length, 0, std::size_t(place.size - length));
 }
 
 void writeFloating(char *bytes, double value)
@@ -129,7 +138,7 @@ void writeInteger(char *bytes, qint32 value)
 
 double numberOf(const Slot &slot)
 {
-    switch (slot.def.kind) {
+    switch (slot.place.kind) {
     case FieldKind::Text: {
         const QByteArrayView text = slot.text();
         if (const auto value = regional::strictNumber(text))
@@ -153,7 +162,7 @@ bool sameValues(const char *a, const char *b)
     for (int position = 0; position < catalogue::kFieldCount; ++position) {
         const Slot x = slotOf(a, position);
         const Slot y = slotOf(b, position);
-        switch (x.def.kind) {
+        switch (x.place.kind) {
         case FieldKind::Text:
             if (x.text() != y.text())
                 return false;
@@ -208,10 +217,10 @@ double FieldRef::asNumber() const
 
 void FieldRef::setText(QByteArrayView text)
 {
-    char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
+    char *bytes = m_table->pendingBytes() + placeOf(m_position).offset;
     switch (kind()) {
     case FieldKind::Text:
-        writeText(bytes, def(), text);
+        writeText(bytes, placeOf(m_position), text);
         break;
     case FieldKind::Floating:
         if (text.isEmpty()) {
@@ -239,10 +248,10 @@ void FieldRef::setText(QByteArrayView text)
 
 void FieldRef::setNumber(double value)
 {
-    char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
+    char *bytes = m_table->pendingBytes() + placeOf(m_position).offset;
     switch (kind()) {
     case FieldKind::Text:
-        writeText(bytes, def(), regional::generalText(value));
+        writeText(bytes, placeOf(m_position), regional::generalText(value));
         break;
     case FieldKind::Floating:
         writeFloating(bytes, value);
@@ -262,9 +271,9 @@ void FieldRef::setNumber(double value)
 void FieldRef::setInteger(qint64 value)
 {
     if (kind() != FieldKind::Integer) {
-        char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
+        char *bytes = m_table->pendingBytes() + placeOf(m_position).offset;
         if (kind() == FieldKind::Text)
-            writeText(bytes, def(), QByteArray::number(value));
+            writeText(bytes, placeOf(m_position), QByteArray::number(value));
         else
             writeFloating(bytes, double(value));
         m_table->fieldWritten(m_position);
@@ -276,7 +285,7 @@ void FieldRef::setInteger(qint64 value)
                            .arg(value)
                            .arg(fieldName(m_position)));
     }
-    char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
+    char *bytes = m_table->pendingBytes() + placeOf(m_position).offset;
     writeInteger(bytes, qint32(value));
     m_table->fieldWritten(m_position);
 }
@@ -307,7 +316,7 @@ void FieldRef::setLoose(const LooseValue &value)
 
 void FieldRef::clear()
 {
-    char *bytes = m_table->pendingBytes() + rowLayout().offset[m_position];
+    char *bytes = m_table->pendingBytes() + placeOf(m_position).offset;
     const int width = kind() == FieldKind::Text ? def().size : kind() == FieldKind::Floating ? 8 : 4;
     std::memset(bytes, 0, std::size_t(1 + width));
     m_table->fieldWritten(m_position);
@@ -315,21 +324,23 @@ void FieldRef::clear()
 
 void PendingRowWriter::setText(int position, QByteArrayView text) const
 {
-    const FieldDef &def = catalogue::field(position);
-    Q_ASSERT(def.kind == FieldKind::Text);
-    writeText(m_row + m_offsets[position], def, text);
+    const FieldPlace &place = placeOf(position);
+    Q_ASSERT(place.kind == FieldKind::Text);
+    writeText(m_row + place.offset, place, text);
 }
 
 void PendingRowWriter::setFloating(int position, double value) const
 {
-    Q_ASSERT(catalogue::field(position).kind == FieldKind::Floating);
-    writeFloating(m_row + m_offsets[position], value);
+    const FieldPlace &place = placeOf(position);
+    Q_ASSERT(place.kind == FieldKind::Floating);
+    writeFloating(m_row + place.offset, value);
 }
 
 void PendingRowWriter::setInteger(int position, qint32 value) const
 {
-    Q_ASSERT(catalogue::field(position).kind == FieldKind::Integer);
-    writeInteger(m_row + m_offsets[position], value);
+    const FieldPlace &place = placeOf(position);
+    Q_ASSERT(place.kind == FieldKind::Integer);
+    writeInteger(m_row + place.offset, value);
 }
 
 RecordTable::RecordTable(QObject *parent) : QObject(parent), m_arena(std::size_t(rowLayout().size)) {}
@@ -465,7 +476,7 @@ bool RecordTable::locate(int position, double value)
     settle();
     const auto holds = [&](int row) {
         const Slot slot = slotOf(rowBytes(row), position);
-        switch (slot.def.kind) {
+        switch (slot.place.kind) {
         case FieldKind::Floating:
             return slot.isSet() && slot.floating() == value;
         case FieldKind::Integer:
@@ -493,7 +504,7 @@ PendingRowWriter RecordTable::pendingRowWriter()
 {
     char *row = pendingBytes();
     m_modified = true;
-    return PendingRowWriter(row, rowLayout().offset.data());
+    return PendingRowWriter(row);
 }
 
 int RecordTable::fieldIndex(QByteArrayView name)
@@ -511,19 +522,33 @@ QByteArray RecordTable::textAt(int row, int position) const
 
 QByteArrayView RecordTable::textViewAt(int row, int position, char (&buffer)[32]) const
 {
-    const Slot slot = slotOf(rowBytes(row), position);
-    switch (slot.def.kind) {
+    const StoredValue value = storedAt(row, position);
+    switch (value.kind) {
     case FieldKind::Text:
-        return slot.text();
+        return value.text;
     case FieldKind::Floating:
-        if (slot.isSet())
-            return QByteArrayView(buffer, regional::writeGeneralText(slot.floating(), buffer));
+        if (value.isSet)
+            return QByteArrayView(buffer, regional::writeGeneralText(value.number, buffer));
         break;
     case FieldKind::Integer:
-        if (slot.isSet())
-            return QByteArrayView(buffer,
-                                  std::to_chars(buffer, buffer + sizeof buffer, slot.integer()).ptr - buffer);
+        if (value.isSet)
+            return QByteArrayView(
+                buffer, std::to_chars(buffer, buffer + sizeof buffer, qint32(value.number)).ptr - buffer);
         break;
+    }
+    return {};
+}
+
+RecordTable::StoredValue RecordTable::storedAt(int row, int position) const
+{
+    const Slot slot = slotOf(rowBytes(row), position);
+    switch (slot.place.kind) {
+    case FieldKind::Text:
+        return {FieldKind::Text, !slot.text().isEmpty(), slot.text(), 0};
+    case FieldKind::Floating:
+        return {FieldKind::Floating, slot.isSet(), {}, slot.isSet() ? slot.floating() : 0};
+    case FieldKind::Integer:
+        return {FieldKind::Integer, slot.isSet(), {}, slot.isSet() ? double(slot.integer()) : 0};
     }
     return {};
 }
@@ -537,11 +562,11 @@ void RecordTable::appendTextAt(int row, int position, QByteArray &out) const
 int RecordTable::textLengthAt(int row, int position) const
 {
     const Slot slot = slotOf(rowBytes(row), position);
-    if (slot.def.kind == FieldKind::Text)
+    if (slot.place.kind == FieldKind::Text)
         return int(slot.text().size());
     if (!slot.isSet())
         return 0;
-    const double value = slot.def.kind == FieldKind::Floating ? slot.floating() : slot.integer();
+    const double value = slot.place.kind == FieldKind::Floating ? slot.floating() : slot.integer();
     if (std::abs(value) < 1e15 && value == std::trunc(value)) {
         int length = value < 0 ? 2 : 1;
         for (auto rest = static_cast<long long>(std::abs(value)); rest >= 10; rest /= 10)
@@ -555,7 +580,7 @@ int RecordTable::textLengthAt(int row, int position) const
 bool RecordTable::isNullAt(int row, int position) const
 {
     const Slot slot = slotOf(rowBytes(row), position);
-    return slot.def.kind == FieldKind::Text ? slot.text().isEmpty() : !slot.isSet();
+    return slot.place.kind == FieldKind::Text ? slot.text().isEmpty() : !slot.isSet();
 }
 
 double RecordTable::numberAt(int row, int position) const
@@ -566,10 +591,10 @@ double RecordTable::numberAt(int row, int position) const
 bool RecordTable::writeTextAt(int row, int position, QByteArrayView text)
 {
     char *bytes = storedBytes(row, position, FieldKind::Text);
-    const FieldDef &def = catalogue::field(position);
-    if (Slot{bytes, def}.text() == text.first(std::min<qsizetype>(text.size(), def.size)))
+    const FieldPlace &place = placeOf(position);
+    if (Slot{bytes, place}.text() == text.first(std::min<qsizetype>(text.size(), place.size)))
         return false;
-    writeText(bytes, def, text);
+    writeText(bytes, place, text);
     storedRowChanged(row);
     return true;
 }
@@ -581,7 +606,7 @@ bool RecordTable::writeIntegerAt(int row, int position, qint64 value)
                            .arg(value)
                            .arg(fieldName(position)));
     char *bytes = storedBytes(row, position, FieldKind::Integer);
-    const Slot slot{bytes, catalogue::field(position)};
+    const Slot slot{bytes, placeOf(position)};
     if (slot.isSet() && slot.integer() == value)
         return false;
     writeInteger(bytes, qint32(value));
@@ -593,9 +618,10 @@ char *RecordTable::storedBytes(int row, int position, FieldKind kind)
 {
     if (m_state != State::Browse)
         throw AppError(QStringLiteral("Dataset in edit or insert mode"));
-    if (catalogue::field(position).kind != kind)
+    const FieldPlace &place = placeOf(position);
+    if (place.kind != kind)
         throw AppError(QStringLiteral("Field '%1' cannot be written in place").arg(fieldName(position)));
-    return m_rows[std::size_t(row)] + rowLayout().offset[position];
+    return m_rows[std::size_t(row)] + place.offset;
 }
 
 void RecordTable::storedRowChanged(int row)

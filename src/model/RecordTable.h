@@ -11,6 +11,13 @@
 
 class RecordTable;
 
+// Where a field lives in a row of the table, and what the row needs to know of it.
+struct FieldPlace {
+    int offset = 0;
+    FieldKind kind = FieldKind::Text;
+    int size = 0; // characters of a text field
+};
+
 // A value that carries a text, an integer, a floating number or nothing; what the reader stores.
 using LooseValue = std::variant<std::monostate, QByteArray, qint64, double>;
 
@@ -59,10 +66,9 @@ public:
 
 private:
     friend class RecordTable;
-    PendingRowWriter(char *row, const int *offsets) : m_row(row), m_offsets(offsets) {}
+    explicit PendingRowWriter(char *row) : m_row(row) {}
 
     char *m_row;
-    const int *m_offsets; // where each field lives in the row
 };
 
 // The in-memory table of declaration lines: one row per line, the 106 fields of the catalogue and a
@@ -128,6 +134,14 @@ public:
     // The same text without allocating, for walks that must not make a text per field: a view of
     // the stored text, or of `buffer` holding a number's text.
     QByteArrayView textViewAt(int row, int position, char (&buffer)[32]) const;
+    // A row's field as stored, for walks that compose lines without making a text per field.
+    struct StoredValue {
+        FieldKind kind;
+        bool isSet;          // numbers; a text is set when not empty
+        QByteArrayView text; // text fields
+        double number;       // floating and integer fields, when set
+    };
+    StoredValue storedAt(int row, int position) const;
     // Appends the same text to `out`.
     void appendTextAt(int row, int position, QByteArray &out) const;
     bool isNullAt(int row, int position) const;

@@ -201,8 +201,11 @@ int writeGeneralText(double value, char (&buffer)[32])
         return 1;
     }
     // Whole amounts are nearly every number of a declaration; they need no shortest-form search.
-    if (std::abs(value) < 1e15 && value == std::trunc(value))
-        return int(std::to_chars(buffer, end, static_cast<long long>(value)).ptr - buffer);
+    if (value > -1e15 && value < 1e15) {
+        const auto whole = static_cast<long long>(value);
+        if (double(whole) == value)
+            return int(std::to_chars(buffer, end, whole).ptr - buffer);
+    }
     auto result = std::to_chars(buffer, end, value, std::chars_format::general, 15);
     // The C form turns to an exponent below 1e-4, the program's general text only below 1e-5: a
     // number whose first digit stands fifth after the point is written out, 19 places at most.
