@@ -177,6 +177,12 @@ void TestLineLayout::composeEdgeCases_data()
                                           << QByteArray("     52024") << -1 << QByteArray("52024");
     QTest::addRow("empty period blanks")
         << QByteArray("per_hasta_sust") << QByteArray("") << QByteArray("          ") << -1 << QByteArray("");
+    QTest::addRow("widest whole amount") << QByteArray("rut") << QByteArray("99999999999")
+                                         << QByteArray("99999999999") << -1 << QByteArray("99999999999");
+    QTest::addRow("amount with a fraction")
+        << QByteArray("impo_afp") << QByteArray("12,5") << QByteArray("000012,5") << -1 << QByteArray("12,5");
+    QTest::addRow("negative zero") << QByteArray("impo_afp") << QByteArray("-0") << QByteArray("00000000")
+                                   << -1 << QByteArray("0");
     QTest::addRow("amount too wide pushes on") << QByteArray("impo_afp") << QByteArray("123456789")
                                                << QByteArray("12345678") << 862 << QByteArray("123456789");
 }
@@ -220,6 +226,9 @@ void TestLineLayout::composeEdgeCases()
     QCOMPARE(fixed.size(), fixedLength < 0 ? kFixedLineLength : fixedLength);
 
     const QByteArray separated = compose(texts, Layout::Separated);
+    // The writer composes in place, amounts straight from their values: the same bytes.
+    QCOMPARE(composeRow(table, 0, Layout::Fixed), fixed);
+    QCOMPARE(composeRow(table, 0, Layout::Separated), separated);
     QCOMPARE(separated.count(';'), 104);
     QVERIFY(!separated.endsWith(';'));
     QCOMPARE(separated.split(';').at(number - 1), separatedText);
