@@ -212,24 +212,24 @@ char *putFixedField(char *at, QByteArrayView text, const FixedField &field)
     return at;
 }
 
-// The powers of ten up to the widest fixed-position number field.
-constexpr std::array<double, 12> kPowersOfTen = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5,
-                                                 1e6, 1e7, 1e8, 1e9, 1e10, 1e11};
+// Whether `value` is a whole number of at most `width` digits, which its general text shows as
+// digits alone: nearly every amount of a line.
+bool isWholeBelow(double value, int width)
+{
+    static constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (width >= int(kPowersOfTen.size()) || !(value >= 0 && value < kPowersOfTen[std::size_t(width)]))
+        return false;
+    return double(static_cast<quint64>(value)) == value;
+}
 
-static_assert(std::ranges::all_of(kFixedFields, [](const FixedField &f) {
-    return f.rule != FixedRule::ZeroPadded || f.width < int(kPowersOfTen.size());
-}));
-
-// A zero-padded field holding a whole amount that fits it, which nearly every amount of a line is,
-// written digit by digit from its end: what putFixedField() writes for its general text.
+// A zero-padded field holding a whole amount that fits it, written digit by digit from its end:
+// what putFixedField() writes for its general text.
 bool putWholeAmount(char *&at, double value, const FixedField &field)
 {
-    if (field.rule != FixedRule::ZeroPadded
-        || !(value >= 0 && value < kPowersOfTen[std::size_t(field.width)]))
+    if (field.rule != FixedRule::ZeroPadded || !isWholeBelow(value, field.width))
         return false;
     auto whole = static_cast<quint64>(value);
-    if (double(whole) != value)
-        return false;
     static constexpr char kPairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -294,10 +294,11 @@ void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout
     char *const begin = out.data() + start;
     char *at = begin;
     char buffer[32];
+    const RowView stored = table.rowView(row);
     for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
         if (layout == Layout::Fixed) {
             const FixedField &field = kFixedFields[std::size_t(i)];
-            const RecordTable::StoredValue value = table.storedAt(row, i + 1);
+            const StoredValue value = stored.value(i + 1);
             if (value.kind == FieldKind::Text)
                 at = putFixedField(at, value.text, field);
             else if (!value.isSet || !putWholeAmount(at, value.number, field))
@@ -314,27 +315,31 @@ void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout
 
 int firstMisfitField(const RecordTable &table, int row)
 {
+    const RowView stored = table.rowView(row);
     for (int number = 1; number <= catalogue::kLineFieldCount; ++number) {
         const FixedField &f = kFixedFields[std::size_t(number - 1)];
-        const bool text = catalogue::field(number).kind == FieldKind::Text;
+        const StoredValue value = stored.value(number);
         switch (f.rule) {
         case FixedRule::ZeroPadded:
         case FixedRule::RightAligned:
         case FixedRule::SpacePadded:
             // Filled out to the width; a stored text never exceeds it, only a number can.
-            if (!text && table.textLengthAt(row, number) > f.width)
+            if (value.kind != FieldKind::Text && !isWholeBelow(value.number, f.width)
+                && textLength(value) > f.width)
                 return number;
             break;
         case FixedRule::AsStored:
-            if (table.textLengthAt(row, number) != f.width)
+            if (textLength(value) != f.width)
                 return number;
             break;
         case FixedRule::DateOrZero:
         case FixedRule::Date: {
-            const int length = table.textLengthAt(row, number);
+            const int length = textLength(value);
             if (length == 0 || length == f.width)
                 break;
-            if (f.rule == FixedRule::DateOrZero && table.textAt(row, number) == "0")
+            const bool zero =
+                value.kind == FieldKind::Text ? value.text == "0" : value.isSet && value.number == 0;
+            if (f.rule == FixedRule::DateOrZero && zero)
                 break;
             return number;
         }

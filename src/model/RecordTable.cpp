@@ -14,41 +14,6 @@
 
 namespace {
 
-// Where each field lives in a row's bytes. A text field is a length byte and its characters; a
-// number is a "set" byte and its value. An all-zero row is a row of unset fields.
-struct RowLayout {
-    std::array<FieldPlace, catalogue::kFieldCount> fields{};
-    int size = 0;
-
-    RowLayout()
-    {
-        for (int i = 0; i < catalogue::kFieldCount; ++i) {
-            const FieldDef &f = catalogue::field(i);
-            fields[i] = FieldPlace{size, f.kind, f.size};
-            switch (f.kind) {
-            case FieldKind::Text:
-                size += 1 + f.size;
-                break;
-            case FieldKind::Floating:
-                size += 1 + int(sizeof(double));
-                break;
-            case FieldKind::Integer:
-                size += 1 + int(sizeof(qint32));
-                break;
-            }
-        }
-    }
-};
-
-// Made before main() runs: the catalogue it reads is a constant. A plain object rather than a
-// function's static, because every field read and written looks it up.
-const RowLayout kRowLayout;
-
-const RowLayout &rowLayout()
-{
-    return kRowLayout;
-}
-
 const FieldPlace &placeOf(int position)
 {
     return kRowLayout.fields.at(std::size_t(position));
@@ -57,7 +22,7 @@ const FieldPlace &placeOf(int position)
 // What a field of no row reads as.
 const char *emptyRow()
 {
-    static const std::vector<char> row(std::size_t(rowLayout().size), '\0');
+    static const std::vector<char> row(std::size_t(kRowLayout.size), '\0');
     return row.data();
 }
 
@@ -157,7 +122,7 @@ double numberOf(const Slot &slot)
 // 0 equals -0.
 bool sameValues(const char *a, const char *b)
 {
-    if (std::memcmp(a, b, std::size_t(rowLayout().size)) == 0)
+    if (std::memcmp(a, b, std::size_t(kRowLayout.size)) == 0)
         return true;
     for (int position = 0; position < catalogue::kFieldCount; ++position) {
         const Slot x = slotOf(a, position);
@@ -343,7 +308,7 @@ void PendingRowWriter::setInteger(int position, qint32 value) const
     writeInteger(m_row + place.offset, value);
 }
 
-RecordTable::RecordTable(QObject *parent) : QObject(parent), m_arena(std::size_t(rowLayout().size)) {}
+RecordTable::RecordTable(QObject *parent) : QObject(parent), m_arena(std::size_t(kRowLayout.size)) {}
 
 RecordTable::~RecordTable() = default;
 
@@ -396,7 +361,7 @@ void RecordTable::edit()
         insert();
         return;
     }
-    m_backup = QByteArray(rowBytes(m_current), rowLayout().size);
+    m_backup = QByteArray(rowBytes(m_current), kRowLayout.size);
     m_state = State::Edit;
     m_modified = false;
 }
@@ -522,7 +487,7 @@ QByteArray RecordTable::textAt(int row, int position) const
 
 QByteArrayView RecordTable::textViewAt(int row, int position, char (&buffer)[32]) const
 {
-    const StoredValue value = storedAt(row, position);
+    const StoredValue value = rowView(row).value(position);
     switch (value.kind) {
     case FieldKind::Text:
         return value.text;
@@ -539,20 +504,6 @@ QByteArrayView RecordTable::textViewAt(int row, int position, char (&buffer)[32]
     return {};
 }
 
-RecordTable::StoredValue RecordTable::storedAt(int row, int position) const
-{
-    const Slot slot = slotOf(rowBytes(row), position);
-    switch (slot.place.kind) {
-    case FieldKind::Text:
-        return {FieldKind::Text, !slot.text().isEmpty(), slot.text(), 0};
-    case FieldKind::Floating:
-        return {FieldKind::Floating, slot.isSet(), {}, slot.isSet() ? slot.floating() : 0};
-    case FieldKind::Integer:
-        return {FieldKind::Integer, slot.isSet(), {}, slot.isSet() ? double(slot.integer()) : 0};
-    }
-    return {};
-}
-
 void RecordTable::appendTextAt(int row, int position, QByteArray &out) const
 {
     char buffer[32];
@@ -561,20 +512,7 @@ void RecordTable::appendTextAt(int row, int position, QByteArray &out) const
 
 int RecordTable::textLengthAt(int row, int position) const
 {
-    const Slot slot = slotOf(rowBytes(row), position);
-    if (slot.place.kind == FieldKind::Text)
-        return int(slot.text().size());
-    if (!slot.isSet())
-        return 0;
-    const double value = slot.place.kind == FieldKind::Floating ? slot.floating() : slot.integer();
-    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
-        int length = value < 0 ? 2 : 1;
-        for (auto rest = static_cast<long long>(std::abs(value)); rest >= 10; rest /= 10)
-            ++length;
-        return length;
-    }
-    char buffer[32];
-    return regional::writeGeneralText(value, buffer);
+    return textLength(rowView(row).value(position));
 }
 
 bool RecordTable::isNullAt(int row, int position) const

@@ -2,6 +2,7 @@
 
 #include "model/FieldCatalogue.h"
 #include "model/RowArena.h"
+#include "model/RowView.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -10,13 +11,6 @@
 #include <vector>
 
 class RecordTable;
-
-// Where a field lives in a row of the table, and what the row needs to know of it.
-struct FieldPlace {
-    int offset = 0;
-    FieldKind kind = FieldKind::Text;
-    int size = 0; // characters of a text field
-};
 
 // A value that carries a text, an integer, a floating number or nothing; what the reader stores.
 using LooseValue = std::variant<std::monostate, QByteArray, qint64, double>;
@@ -134,14 +128,8 @@ public:
     // The same text without allocating, for walks that must not make a text per field: a view of
     // the stored text, or of `buffer` holding a number's text.
     QByteArrayView textViewAt(int row, int position, char (&buffer)[32]) const;
-    // A row's field as stored, for walks that compose lines without making a text per field.
-    struct StoredValue {
-        FieldKind kind;
-        bool isSet;          // numbers; a text is set when not empty
-        QByteArrayView text; // text fields
-        double number;       // floating and integer fields, when set
-    };
-    StoredValue storedAt(int row, int position) const;
+    // A row's stored fields, read in place.
+    RowView rowView(int row) const { return RowView(rowBytes(row)); }
     // Appends the same text to `out`.
     void appendTextAt(int row, int position, QByteArray &out) const;
     bool isNullAt(int row, int position) const;
