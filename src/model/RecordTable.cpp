@@ -41,41 +41,20 @@ QString screenText(QByteArrayView text)
     throw AppError(QStringLiteral("Dataset not in edit or insert mode"));
 }
 
-struct Slot {
-    const char *bytes;
-    const FieldPlace &place;
-
-    bool isSet() const { return bytes[0] != 0; }
-    QByteArrayView text() const { return QByteArrayView(bytes + 1, static_cast<unsigned char>(bytes[0])); }
-    double floating() const
-    {
-        double v;
-        std::memcpy(&v, bytes + 1, sizeof v);
-        return v;
-    }
-    qint32 integer() const
-    {
-        qint32 v;
-        std::memcpy(&v, bytes + 1, sizeof v);
-        return v;
-    }
-};
-
-Slot slotOf(const char *row, int position)
+StoredValue storedValue(const char *row, int position)
 {
-    const FieldPlace &place = placeOf(position);
-    return Slot{row + place.offset, place};
+    return RowView(row).value(position);
 }
 
-QByteArray textOf(const Slot &slot)
+QByteArray textOf(const StoredValue &value)
 {
-    switch (slot.place.kind) {
+    switch (value.kind) {
     case FieldKind::Text:
-        return slot.text().toByteArray();
+        return value.text.toByteArray();
     case FieldKind::Floating:
-        return slot.isSet() ? regional::generalText(slot.floating()) : QByteArray();
+        return value.isSet ? regional::generalText(value.number) : QByteArray();
     case FieldKind::Integer:
-        return slot.isSet() ? QByteArray::number(slot.integer()) : QByteArray();
+        return value.isSet ? QByteArray::number(qint32(value.number)) : QByteArray();
     }
     return {};
 }
@@ -101,21 +80,13 @@ void writeInteger(char *bytes, qint32 value)
     std::memcpy(bytes + 1, &value, sizeof value);
 }
 
-double numberOf(const Slot &slot)
+double numberOf(const StoredValue &value)
 {
-    switch (slot.place.kind) {
-    case FieldKind::Text: {
-        const QByteArrayView text = slot.text();
-        if (const auto value = regional::strictNumber(text))
-            return *value;
-        throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(screenText(text)));
-    }
-    case FieldKind::Floating:
-        return slot.isSet() ? slot.floating() : 0;
-    case FieldKind::Integer:
-        return slot.isSet() ? slot.integer() : 0;
-    }
-    return 0;
+    if (value.kind != FieldKind::Text)
+        return value.number;
+    if (const auto number = regional::strictNumber(value.text))
+        return *number;
+    throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(screenText(value.text)));
 }
 
 // Whether two rows hold the same values: an unset number may keep the bytes of its last value, and
@@ -124,23 +95,13 @@ bool sameValues(const char *a, const char *b)
 {
     if (std::memcmp(a, b, std::size_t(kRowLayout.size)) == 0)
         return true;
+    const RowView x(a);
+    const RowView y(b);
     for (int position = 0; position < catalogue::kFieldCount; ++position) {
-        const Slot x = slotOf(a, position);
-        const Slot y = slotOf(b, position);
-        switch (x.place.kind) {
-        case FieldKind::Text:
-            if (x.text() != y.text())
-                return false;
-            break;
-        case FieldKind::Floating:
-            if (x.isSet() != y.isSet() || (x.isSet() && x.floating() != y.floating()))
-                return false;
-            break;
-        case FieldKind::Integer:
-            if (x.isSet() != y.isSet() || (x.isSet() && x.integer() != y.integer()))
-                return false;
-            break;
-        }
+        const StoredValue u = x.value(position);
+        const StoredValue v = y.value(position);
+        if (u.text != v.text || u.isSet != v.isSet || u.number != v.number)
+            return false;
     }
     return true;
 }
@@ -176,7 +137,7 @@ double FieldRef::asNumber() const
 {
     const RecordTable &t = *m_table;
     if (t.m_current < 0)
-        return numberOf(slotOf(emptyRow(), m_position));
+        return numberOf(storedValue(emptyRow(), m_position));
     return t.numberAt(t.m_current, m_position);
 }
 
@@ -440,18 +401,11 @@ bool RecordTable::locate(int position, double value)
 {
     settle();
     const auto holds = [&](int row) {
-        const Slot slot = slotOf(rowBytes(row), position);
-        switch (slot.place.kind) {
-        case FieldKind::Floating:
-            return slot.isSet() && slot.floating() == value;
-        case FieldKind::Integer:
-            return slot.isSet() && slot.integer() == value;
-        case FieldKind::Text: {
-            const auto number = regional::strictNumber(slot.text());
-            return number && *number == value;
-        }
-        }
-        return false;
+        const StoredValue stored = storedValue(rowBytes(row), position);
+        if (stored.kind != FieldKind::Text)
+            return stored.isSet && stored.number == value;
+        const auto number = regional::strictNumber(stored.text);
+        return number && *number == value;
     };
     if (m_current >= 0 && holds(m_current))
         return true;
@@ -482,7 +436,7 @@ int RecordTable::fieldIndex(QByteArrayView name)
 
 QByteArray RecordTable::textAt(int row, int position) const
 {
-    return textOf(slotOf(rowBytes(row), position));
+    return textOf(storedValue(rowBytes(row), position));
 }
 
 QByteArrayView RecordTable::textViewAt(int row, int position, char (&buffer)[32]) const
@@ -517,20 +471,19 @@ int RecordTable::textLengthAt(int row, int position) const
 
 bool RecordTable::isNullAt(int row, int position) const
 {
-    const Slot slot = slotOf(rowBytes(row), position);
-    return slot.place.kind == FieldKind::Text ? slot.text().isEmpty() : !slot.isSet();
+    return !storedValue(rowBytes(row), position).isSet;
 }
 
 double RecordTable::numberAt(int row, int position) const
 {
-    return numberOf(slotOf(rowBytes(row), position));
+    return numberOf(storedValue(rowBytes(row), position));
 }
 
 bool RecordTable::writeTextAt(int row, int position, QByteArrayView text)
 {
     char *bytes = storedBytes(row, position, FieldKind::Text);
     const FieldPlace &place = placeOf(position);
-    if (Slot{bytes, place}.text() == text.first(std::min<qsizetype>(text.size(), place.size)))
+    if (storedValue(rowBytes(row), position).text == text.first(std::min<qsizetype>(text.size(), place.size)))
         return false;
     writeText(bytes, place, text);
     storedRowChanged(row);
@@ -544,8 +497,8 @@ bool RecordTable::writeIntegerAt(int row, int position, qint64 value)
                            .arg(value)
                            .arg(fieldName(position)));
     char *bytes = storedBytes(row, position, FieldKind::Integer);
-    const Slot slot{bytes, placeOf(position)};
-    if (slot.isSet() && slot.integer() == value)
+    const StoredValue stored = storedValue(rowBytes(row), position);
+    if (stored.isSet && stored.number == double(value))
         return false;
     writeInteger(bytes, qint32(value));
     storedRowChanged(row);
