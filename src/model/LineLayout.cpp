@@ -360,22 +360,22 @@ FieldViews cut(QByteArrayView line, Layout layout)
         }
         return texts;
     }
-    // The separator cursor stays on the last ";" found, so a short line repeats its last part. Once
-    // no ";" is left, the rest is not searched again for every later field.
-    qsizetype start = 0;
+    // The separator cursor stays on the last ";" found, so a short line repeats its last part. Fields
+    // are a few characters long: a plain scan beats a library search started for each.
+    const char *at = line.data();
+    const char *const end = at + line.size();
+    const char *start = at;
     for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
-        const auto *found = start < line.size() ? static_cast<const char *>(
-                                std::memchr(line.data() + start, ';', std::size_t(line.size() - start)))
-                                                : nullptr;
-        if (!found) {
-            const QByteArrayView rest = line.sliced(start);
+        while (at != end && *at != ';')
+            ++at;
+        if (at == end) {
+            const QByteArrayView rest(start, end);
             for (; i < catalogue::kLineFieldCount; ++i)
                 texts[std::size_t(i)] = rest;
             break;
         }
-        const qsizetype end = found - line.data();
-        texts[std::size_t(i)] = line.sliced(start, end - start);
-        start = end + 1;
+        texts[std::size_t(i)] = QByteArrayView(start, at);
+        start = ++at;
     }
     return texts;
 }
