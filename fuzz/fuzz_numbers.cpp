@@ -1,12 +1,14 @@
 // The number readings and the general text: whatever a reading accepts, its general text reads back
 // to the same general text through both readings; a double's general text keeps 15 digits; the
-// length the table finds without making a text is the text's length.
+// length the table finds without making a text is the text's length; a strict reading, whichever way
+// it takes, gives the correctly rounded value of its text.
 
 #include "FuzzCheck.h"
 
 #include "model/RecordTable.h"
 #include "util/Regional.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -50,6 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
 
     if (const auto value = regional::strictNumber(text)) {
         checkGeneralText(*value);
+        QByteArray plain = text.trimmed();
+        if (plain.startsWith('+'))
+            plain.remove(0, 1);
+        plain.replace(regional::separators().decimal, '.');
+        double exact = 0;
+        const auto [end, error] = std::from_chars(plain.constData(), plain.constData() + plain.size(), exact);
+        if (error == std::errc())
+            FUZZ_CHECK(exact == *value);
         FUZZ_CHECK(regional::regionalNumber(text) == value); // the regional reading accepts more
     }
     if (const auto value = regional::regionalNumber(text))

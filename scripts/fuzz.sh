@@ -38,6 +38,7 @@ mkdir -p "$dir"
 { printf '\x00'; cat "$root/data/Tarvinel.cfg"; printf '\x0001 Uno\x0002 Dos'; } >"$dir/seed-shipped"
 seed fuzz_codetable lone-cr '\x07[A]\r\nabc\r\x00k'
 seed fuzz_numbers fraction '\x002,5'
+seed fuzz_numbers digit-runs '\x01  0001234567890123.25 '
 seed fuzz_numbers thousands '\x01 12,345.5- '
 seed fuzz_numbers exponent '\x001e+15'
 seed fuzz_numbers small '\x010.00005'
