@@ -38,7 +38,7 @@ void checkGeneralText(double value)
     table.fieldByName("impo_afp").setNumber(value);
     table.post();
     const int position = RecordTable::fieldIndex("impo_afp");
-    FUZZ_CHECK(table.textLengthAt(0, position) == table.textAt(0, position).size());
+    FUZZ_CHECK(textLength(table.rowView(0).value(position)) == table.textAt(0, position).size());
 }
 
 } // namespace

@@ -464,11 +464,6 @@ void RecordTable::appendTextAt(int row, int position, QByteArray &out) const
     out += textViewAt(row, position, buffer);
 }
 
-int RecordTable::textLengthAt(int row, int position) const
-{
-    return textLength(rowView(row).value(position));
-}
-
 bool RecordTable::isNullAt(int row, int position) const
 {
     return !storedValue(rowBytes(row), position).isSet;

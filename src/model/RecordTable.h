@@ -144,8 +144,6 @@ public:
     // Both answer whether the row changed.
     bool writeTextAt(int row, int position, QByteArrayView text);
     bool writeIntegerAt(int row, int position, qint64 value);
-    // The length of textAt(row, position), found without making the text.
-    int textLengthAt(int row, int position) const;
 
     // While suspended, changes do not signal row by row; resuming signals one reset.
     void suspendDisplay();
