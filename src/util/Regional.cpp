@@ -67,15 +67,23 @@ bool readEightDigits(const char *p, quint64 &mantissa)
 using PlainNumber = QVarLengthArray<char, 64>;
 
 // Parses the plain ASCII form "[-]digits[.digits][e[+-]digits]" built by the readers below.
-std::optional<double> parseNormalised(const PlainNumber &plain)
+bool parseNormalised(const PlainNumber &plain, double &value)
 {
-    double value = 0;
+    double parsed = 0;
     const char *begin = plain.constData();
     const char *end = begin + plain.size();
-    const auto [ptr, ec] = std::from_chars(begin, end, value);
-    if (ec != std::errc() || ptr != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    const auto [ptr, ec] = std::from_chars(begin, end, parsed);
+    if (ec != std::errc() || ptr != end || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+// The optional form of a reading that answers whether it read the text.
+template <typename T> std::optional<T> readOptional(bool (*read)(QByteArrayView, T &), QByteArrayView text)
+{
+    T value;
+    return read(text, value) ? std::optional<T>(value) : std::nullopt;
 }
 
 // Reads digits, an optional decimal separator with more digits, and an optional exponent from
@@ -244,16 +252,12 @@ bool strictNumber(QByteArrayView text, double &value)
     skipBlanks(text, pos);
     if (pos != text.size())
         return false;
-    const auto parsed = parseNormalised(plain);
-    if (parsed)
-        value = *parsed;
-    return parsed.has_value();
+    return parseNormalised(plain, value);
 }
 
 std::optional<double> strictNumber(QByteArrayView text)
 {
-    double value;
-    return strictNumber(text, value) ? std::optional(value) : std::nullopt;
+    return readOptional<double>(strictNumber, text);
 }
 
 bool strictInteger(QByteArrayView text, qint32 &result)
@@ -285,8 +289,7 @@ bool strictInteger(QByteArrayView text, qint32 &result)
 
 std::optional<qint32> strictInteger(QByteArrayView text)
 {
-    qint32 value;
-    return strictInteger(text, value) ? std::optional(value) : std::nullopt;
+    return readOptional<qint32>(strictInteger, text);
 }
 
 bool regionalNumber(QByteArrayView text, double &value)
@@ -315,16 +318,12 @@ bool regionalNumber(QByteArrayView text, double &value)
     }
     if (pos != text.size())
         return false;
-    const auto parsed = parseNormalised(plain);
-    if (parsed)
-        value = *parsed;
-    return parsed.has_value();
+    return parseNormalised(plain, value);
 }
 
 std::optional<double> regionalNumber(QByteArrayView text)
 {
-    double value;
-    return regionalNumber(text, value) ? std::optional(value) : std::nullopt;
+    return readOptional<double>(regionalNumber, text);
 }
 
 QString shortDateFormat()
