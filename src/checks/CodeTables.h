@@ -32,5 +32,7 @@ public:
 
 private:
     std::array<std::vector<qint32>, codesections::kCount> m_numbers; // sorted
-    QList<QByteArray> m_tramos;                                      // Tramo Familiar codes
+    // The same codes from 0 to 9999 (every code of width 4 or less) as one bit each.
+    std::array<std::vector<bool>, codesections::kCount> m_small;
+    QList<QByteArray> m_tramos; // Tramo Familiar codes
 };

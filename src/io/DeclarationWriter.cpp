@@ -1,11 +1,12 @@
 #include "io/DeclarationWriter.h"
 
 #include "io/IoErrorMessage.h"
+#include "io/SavedFile.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 #include "util/Cp1252.h"
 
-#include <QSaveFile>
+#include <QFileDevice>
 
 #include <cerrno>
 
@@ -37,9 +38,7 @@ public:
     {
         if (block.isEmpty())
             return;
-        errno = 0;
-        if (m_device.write(block) != block.size())
-            fail(errno);
+        savedfile::writeAll(m_device, block);
         m_written += block.size();
         block.resize(0);
         if (m_written - m_startedWriteback >= kWritebackStep)
@@ -113,16 +112,7 @@ void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
 
 void write(RecordTable &table, linelayout::Layout layout, const QString &path)
 {
-    // Left without commit, the file removes its temporary file when it goes.
-    QSaveFile file(path);
-    // Unbuffered, so that each block goes straight to the system and errno holds its failure.
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(ioerror::createFailureCause(path, errno));
-    write(table, layout, file);
-    errno = 0;
-    if (!file.commit())
-        fail(errno);
+    savedfile::save(path, [&](QIODevice &file) { write(table, layout, file); });
 }
 
 } // namespace declaration
