@@ -16,6 +16,8 @@ bool comparesText(int index)
 
 } // namespace
 
+CodeTables::CodeTables() : CodeTables(std::array<QList<QByteArray>, codesections::kCount>{}) {}
+
 CodeTables::CodeTables(const std::array<QList<QByteArray>, codesections::kCount> &entries)
 {
     for (int i = 0; i < codesections::kCount; ++i) {
@@ -56,9 +58,4 @@ bool CodeTables::contains(CodeTable table, QByteArrayView code) const
         return m_small[std::size_t(table)][std::size_t(number)];
     const std::vector<qint32> &numbers = m_numbers[std::size_t(table)];
     return std::binary_search(numbers.begin(), numbers.end(), number);
-}
-
-bool CodeTables::isEmpty(CodeTable table) const
-{
-    return comparesText(int(table)) ? m_tramos.isEmpty() : m_numbers[std::size_t(table)].empty();
 }

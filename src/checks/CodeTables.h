@@ -19,7 +19,7 @@
 class CodeTables {
 public:
     // Every table empty: no code is in any table.
-    CodeTables() = default;
+    CodeTables();
     // The entries of each section, in the order of CodeTable.
     explicit CodeTables(const std::array<QList<QByteArray>, codesections::kCount> &entries);
 
@@ -27,8 +27,6 @@ public:
     static CodeTables read(const QString &path);
 
     bool contains(CodeTable table, QByteArrayView code) const;
-    // Whether the table has no entry at all.
-    bool isEmpty(CodeTable table) const;
 
 private:
     std::array<std::vector<qint32>, codesections::kCount> m_numbers; // sorted
