@@ -273,25 +273,72 @@ void storeRow(QByteArrayView line, linelayout::Layout layout, qint32 number, Rec
 
 LineReader::LineReader(QIODevice &device) : m_device(device) {}
 
-bool LineReader::fill()
+bool LineReader::readBlock()
 {
-    m_buffer.resize(kBlockSize);
+    const qsizetype kept = m_buffer.size();
+    // Grown by doubling: a look-ahead through a device that yields a few bytes at a time appends
+    // many small blocks.
+    if (m_buffer.capacity() < kept + kBlockSize)
+        m_buffer.reserve(std::max(kept + kBlockSize, 2 * m_buffer.capacity()));
+    m_buffer.resize(kept + kBlockSize);
     errno = 0;
-    const qint64 count = m_device.read(m_buffer.data(), kBlockSize);
+    const qint64 count = m_device.read(m_buffer.data() + kept, kBlockSize);
     if (count < 0)
         throw AppError(ioerror::message(errno != 0 ? errno : EIO));
-    m_buffer.resize(count);
-    m_pos = 0;
+    m_buffer.resize(kept + count);
     return count > 0;
+}
+
+void LineReader::chooseLineEnd()
+{
+    // A CR decides as soon as one is seen, which in a file of CR LF lines is within its first line;
+    // a file without one is known only at its end. A device that can go back is scanned and rewound,
+    // so that such a file is not held whole in memory; any other keeps its look-ahead to be split.
+    const bool rewinds = !m_device.isSequential();
+    const qint64 start = rewinds ? m_device.pos() : 0;
+    bool dropped = false;
+    qsizetype scanned = 0;
+    while (m_lineEnd == 0) {
+        const char *begin = m_buffer.constData() + scanned;
+        const char *end = m_buffer.constData() + m_buffer.size();
+        const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', std::size_t(end - begin)));
+        // Nothing after a Ctrl+Z is read, so a CR there does not count.
+        if (std::memchr(begin, kCtrlZ, std::size_t((cr ? cr : end) - begin))) {
+            m_lineEnd = '\n';
+        } else if (cr) {
+            m_lineEnd = '\r';
+        } else {
+            if (rewinds && !m_buffer.isEmpty()) {
+                m_buffer.resize(0);
+                dropped = true;
+            }
+            scanned = m_buffer.size();
+            if (!readBlock())
+                m_lineEnd = '\n';
+        }
+    }
+    if (dropped) {
+        m_buffer.resize(0);
+        errno = 0;
+        if (!m_device.seek(start))
+            throw AppError(ioerror::message(errno != 0 ? errno : EIO));
+    }
+    m_pos = 0;
 }
 
 bool LineReader::next(QByteArray &line)
 {
+    if (m_lineEnd == 0)
+        chooseLineEnd();
     line.resize(0);
     while (!m_end) {
-        if (m_pos == m_buffer.size() && !fill()) {
-            m_end = true;
-            break;
+        if (m_pos == m_buffer.size()) {
+            m_buffer.resize(0);
+            m_pos = 0;
+            if (!readBlock()) {
+                m_end = true;
+                break;
+            }
         }
         if (m_afterCr) {
             m_afterCr = false;
@@ -302,8 +349,9 @@ bool LineReader::next(QByteArray &line)
         }
         const char *begin = m_buffer.constData() + m_pos;
         const char *end = m_buffer.constData() + m_buffer.size();
-        const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', std::size_t(end - begin)));
-        const char *lineEnd = cr ? cr : end;
+        const auto *found =
+            static_cast<const char *>(std::memchr(begin, m_lineEnd, std::size_t(end - begin)));
+        const char *lineEnd = found ? found : end;
         const auto *ctrlZ =
             static_cast<const char *>(std::memchr(begin, kCtrlZ, std::size_t(lineEnd - begin)));
         const char *stop = ctrlZ ? ctrlZ : lineEnd;
@@ -316,7 +364,7 @@ bool LineReader::next(QByteArray &line)
             break;
         }
         ++m_pos;
-        m_afterCr = true;
+        m_afterCr = m_lineEnd == '\r';
         return true;
     }
     // Ctrl+Z or the end right after a line end gives no further line.
