@@ -4,8 +4,9 @@
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 #include "util/Cp1252.h"
+#include "util/ReplacingFile.h"
 
-#include <QSaveFile>
+#include <QFileDevice>
 
 #include <cerrno>
 
@@ -113,14 +114,11 @@ void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
 
 void write(RecordTable &table, linelayout::Layout layout, const QString &path)
 {
-    // Left without commit, the file removes its temporary file when it goes.
-    QSaveFile file(path);
-    // Unbuffered, so that each block goes straight to the system and errno holds its failure.
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // Left without commit, the file leaves the old contents in place when it goes.
+    ReplacingFile file(path);
+    if (!file.open())
         fail(ioerror::createFailureCause(path, errno));
-    write(table, layout, file);
-    errno = 0;
+    write(table, layout, file.device());
     if (!file.commit())
         fail(errno);
 }
