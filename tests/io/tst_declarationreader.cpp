@@ -250,7 +250,7 @@ void TestDeclarationReader::fixedFields_data()
         for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
             if (n == 7)
                 continue; // `nacion` has no fallback: nacionStop
-            const int width = linelayout::fixedField(n).width;
+            const int width = catalogue::field(n).line.width;
             const char rule = fixedRule(n);
             for (const Probe &p : probes) {
                 if (width < p.minWidth)
@@ -289,7 +289,7 @@ void TestDeclarationReader::fixedFields()
 
     TestLocale regional(locale.constData());
     QByteArray line = blankFixedLine();
-    line.replace(linelayout::fixedField(number).start - 1, text.size(), text);
+    line.replace(catalogue::field(number).line.start - 1, text.size(), text);
     RecordTable table;
     readBytes(line + "\r\n", Layout::Fixed, table);
     QCOMPARE(table.rowCount(), 1);

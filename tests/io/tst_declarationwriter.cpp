@@ -373,7 +373,7 @@ void TestDeclarationWriter::misalignedLines()
     if (found) {
         QCOMPARE(found->row, 1);
         QCOMPARE(found->text, table.textAt(1, misfit));
-        QCOMPARE(found->width, linelayout::fixedField(misfit).width);
+        QCOMPARE(found->width, catalogue::field(misfit).line.width);
         QVERIFY(declaration::misalignmentQuestion(*found).startsWith(QStringLiteral("La línea 2 ")));
     }
 }
