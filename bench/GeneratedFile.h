@@ -17,7 +17,7 @@ inline linelayout::FieldTexts generatedTexts(int i)
     const char decimal = regional::separators().decimal;
     for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
         const FieldDef &def = catalogue::field(n);
-        const linelayout::FixedField &fixed = linelayout::fixedField(n);
+        const LineField &fixed = def.line;
         QByteArray &text = texts[std::size_t(n - 1)];
         if (n == 1) {
             text = QByteArray::number(10000000 + i);
@@ -31,25 +31,25 @@ inline linelayout::FieldTexts generatedTexts(int i)
                 limit *= 10;
             text = QByteArray::number((qint64(i) * 37 + n * 101) % limit);
         } else {
-            switch (fixed.rule) {
-            case linelayout::FixedRule::ZeroPadded:
+            switch (fixed.compose) {
+            case FixedRule::ZeroPadded:
                 text = QByteArray::number((i + n)
                                           % (def.size >= 4   ? 10000
                                              : def.size == 1 ? 10
                                              : def.size == 2 ? 100
                                                              : 1000));
                 break;
-            case linelayout::FixedRule::AsStored:
+            case FixedRule::AsStored:
                 text = QByteArray(def.size, char('0' + (i + n) % 10));
                 break;
-            case linelayout::FixedRule::SpacePadded:
+            case FixedRule::SpacePadded:
                 text = (QByteArray("NOMBRE \xD1U\xD1OA ") + QByteArray::number(i)).left(def.size);
                 break;
-            case linelayout::FixedRule::RightAligned:
+            case FixedRule::RightAligned:
                 text = def.size == 10 ? QByteArray("01-05-2024") : QByteArray("K");
                 break;
-            case linelayout::FixedRule::DateOrZero:
-            case linelayout::FixedRule::Date:
+            case FixedRule::DateOrZero:
+            case FixedRule::Date:
                 text = "01-05-2024";
                 break;
             }

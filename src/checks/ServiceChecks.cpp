@@ -1,7 +1,6 @@
 #include "checks/ServiceChecks.h"
 
 #include "checks/CodeTables.h"
-#include "model/LineLayout.h"
 #include "model/RecordTable.h"
 #include "util/Cp1252.h"
 #include "util/Regional.h"
@@ -21,31 +20,13 @@ namespace servicechecks {
 
 namespace {
 
-// What a field must hold for the service to take it.
-enum class Rule : quint8 {
-    None,
-    Rut,        // the worker's RUT, a whole number from 1 to 99 999 999
-    Dv,         // its check character
-    NotBlank,   // names
-    OneOf,      // one of a few texts (param: the list)
-    Nacion,     // 0 or 1
-    Code,       // a code of a table (param: the table)
-    PeriodFrom, // mmaaaa
-    PeriodTo,   // 000000, or mmaaaa not before the period from
-    Count,      // a whole number from 0 (param: the highest, -1 for none)
-    DateFrom,   // no date or a real one; a real one for some movements
-    DateTo,     // no date, or a real one not before the date from
-    AfpVolun,   // empty, 0 or a code of "Nombre AFP"
-    MovVolun,   // empty, 10 or a code of "Movimiento Voluntario"
-    OtherRut,   // empty, 0 or digits
-    OtherDv,    // the check character of the RUT before it, when there is one (param: its position)
-    Amount,     // not negative, whole, within the field's width
-    Rate,       // not negative, within the field's width
-};
+using Rule = CheckRule;
 
+// A field's check as the table gives it, with its code table and width looked up once.
 struct Check {
     Rule rule = Rule::None;
-    int param = 0;
+    int param = 0; // Count: the highest; OtherDv: the RUT's position; Amount, Rate: the width
+    CodeTable table = CodeTable::TipoPago;
 };
 
 struct Options {
@@ -64,49 +45,23 @@ constexpr int kSexo = 0;
 constexpr int kYesNo = 1;
 constexpr int kRegimen = 2;
 
-// Until the field table carries each field's check, the checks are assigned here by position; the
-// amounts follow from the kind (every floating field but `rut`).
 std::array<Check, catalogue::kFieldCount> makeChecks()
 {
-    std::array<Check, catalogue::kFieldCount> c{};
-    for (int p = 1; p < catalogue::kFieldCount; ++p) {
-        if (catalogue::field(p).kind == FieldKind::Floating)
-            c[std::size_t(p)] = {Rule::Amount, linelayout::fixedField(p).width};
+    std::array<Check, catalogue::kFieldCount> checks{};
+    for (int p = 0; p < catalogue::kFieldCount; ++p) {
+        const FieldDef &field = catalogue::field(p);
+        Check &check = checks[std::size_t(p)];
+        check.rule = field.check.rule;
+        check.param = field.check.param;
+        if (check.rule == Rule::Amount || check.rule == Rule::Rate)
+            check.param = field.line.width;
+        if (field.check.codeSection) {
+            const CodeSection *section = codesections::find(field.check.codeSection);
+            Q_ASSERT(section);
+            check.table = CodeTable(section - &codesections::at(0));
+        }
     }
-    const auto code = [](CodeTable table) { return Check{Rule::Code, int(table)}; };
-    c[1] = {Rule::Rut, 0};
-    c[2] = {Rule::Dv, 0};
-    c[3] = c[4] = c[5] = {Rule::NotBlank, 0};
-    c[6] = {Rule::OneOf, kSexo};
-    c[7] = {Rule::Nacion, 0};
-    c[8] = code(CodeTable::TipoPago);
-    c[9] = {Rule::PeriodFrom, 0};
-    c[10] = {Rule::PeriodTo, 0};
-    c[11] = {Rule::OneOf, kRegimen};
-    c[12] = code(CodeTable::TipoTrabajador);
-    c[13] = {Rule::Count, 30};
-    c[14] = code(CodeTable::TipoLinea);
-    c[15] = code(CodeTable::MovimientoPersonal);
-    c[16] = {Rule::DateFrom, 0};
-    c[17] = {Rule::DateTo, 0};
-    c[18] = code(CodeTable::TramoFamiliar);
-    c[19] = {Rule::Count, 13};
-    c[20] = c[21] = {Rule::Count, -1};
-    c[25] = {Rule::OneOf, kYesNo};
-    c[26] = code(CodeTable::NombreAfp);
-    for (const int rate : {38, 63, 68, 79})
-        c[std::size_t(rate)].rule = Rule::Rate;
-    c[40] = c[45] = code(CodeTable::Apv);
-    c[50] = c[103] = {Rule::OtherRut, 0};
-    c[51] = {Rule::OtherDv, 50};
-    c[104] = {Rule::OtherDv, 103};
-    c[55] = {Rule::MovVolun, 0};
-    c[58] = {Rule::AfpVolun, 0};
-    c[62] = c[67] = code(CodeTable::CodigoCaja);
-    c[75] = code(CodeTable::Isapres);
-    c[83] = code(CodeTable::Ccaf);
-    c[96] = code(CodeTable::Mutual);
-    return c;
+    return checks;
 }
 
 const std::array<Check, catalogue::kFieldCount> kChecks = makeChecks();
@@ -406,8 +361,12 @@ template <typename Faults> void checkField(const Line &line, int position, Fault
         if (trimmed(text).isEmpty())
             faults.add([] { return QStringLiteral("Está en blanco"); });
         break;
-    case Rule::OneOf: {
-        const Options &options = kOptions[std::size_t(check.param)];
+    case Rule::Sexo:
+    case Rule::YesNo:
+    case Rule::Regimen: {
+        const Options &options = kOptions[std::size_t(check.rule == Rule::Sexo    ? kSexo
+                                                      : check.rule == Rule::YesNo ? kYesNo
+                                                                                  : kRegimen)];
         bool found = false;
         for (int i = 0; i < options.count && text.size() == options.length; ++i)
             found =
@@ -428,7 +387,7 @@ template <typename Faults> void checkField(const Line &line, int position, Fault
         }
         break;
     case Rule::Code:
-        checkCode(faults, text, CodeTable(check.param), line.codes);
+        checkCode(faults, text, check.table, line.codes);
         break;
     case Rule::PeriodFrom:
         if (periodOf(text, line.lastYear) == 0)
@@ -493,12 +452,12 @@ template <typename Faults> void checkField(const Line &line, int position, Fault
     }
     case Rule::AfpVolun:
         if (!isZeroOrEmpty(text))
-            checkCode(faults, text, CodeTable::NombreAfp, line.codes);
+            checkCode(faults, text, check.table, line.codes);
         break;
     case Rule::MovVolun: {
         qint32 code = 0;
         if (!trimmed(text).isEmpty() && !(regional::strictInteger(text, code) && code == 10))
-            checkCode(faults, text, CodeTable::MovimientoVoluntario, line.codes);
+            checkCode(faults, text, check.table, line.codes);
         break;
     }
     case Rule::OtherRut:

@@ -1,11 +1,11 @@
 #include "codes/CodeTableFile.h"
 
 #include "util/AppError.h"
+#include "util/ReplacingFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -238,13 +238,10 @@ void replaceSection(const QString &path, QByteArrayView section, const QList<QBy
             refuse(path);
     }
     const QByteArray replaced = withSectionReplaced(content, section, entries);
-    // Unbuffered: a buffered write only fills Qt's buffer, and a flush that fails at commit() does
-    // not stop the short temporary file from replacing the whole one. Left without commit, the
-    // temporary file is removed when `file` goes.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    ReplacingFile file(path);
+    if (!file.open())
         refuse(path);
-    if (file.write(replaced) != replaced.size())
+    if (file.device().write(replaced) != replaced.size())
         refuse(path);
     if (!file.commit())
         refuse(path);

@@ -3,9 +3,9 @@
 #include "export/LittleEndian.h"
 #include "io/IoErrorMessage.h"
 #include "util/AppError.h"
+#include "util/ReplacingFile.h"
 
-#include <QSaveFile>
-
+#include <QIODevice>
 #include <algorithm>
 #include <cerrno>
 
@@ -42,13 +42,11 @@ TXlsWriter::TXlsWriter(QIODevice &device) : m_device(&device)
     start();
 }
 
-TXlsWriter::TXlsWriter(const QString &path) : m_file(std::make_unique<QSaveFile>(path))
+TXlsWriter::TXlsWriter(const QString &path) : m_file(std::make_unique<ReplacingFile>(path))
 {
-    // Unbuffered, so that each block goes straight to the system and errno holds its failure.
-    errno = 0;
-    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!m_file->open())
         fail(ioerror::createFailureCause(path, errno));
-    m_device = m_file.get();
+    m_device = &m_file->device();
     start();
 }
 
@@ -92,7 +90,6 @@ void TXlsWriter::close()
     writeEof();
     flush();
     if (m_file) {
-        errno = 0;
         if (!m_file->commit())
             fail(errno);
     }

@@ -8,7 +8,7 @@
 #include <variant>
 
 class QIODevice;
-class QSaveFile;
+class ReplacingFile;
 
 // A one-sheet spreadsheet file in the BIFF2 record format: the start-of-file and dimensions records
 // when the writer is created, one record per cell in the order the caller gives them, the end-of-file
@@ -64,7 +64,7 @@ private:
     void append(QByteArrayView bytes);
     void flush();
 
-    std::unique_ptr<QSaveFile> m_file; // only when created at a path
+    std::unique_ptr<ReplacingFile> m_file; // only when created at a path
     QIODevice *m_device = nullptr;
     QByteArray m_block;
 };

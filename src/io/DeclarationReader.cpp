@@ -9,7 +9,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -18,133 +17,6 @@
 namespace declaration {
 
 namespace {
-
-// How a field's text becomes its value, by the letters of the field-rule table.
-enum class Rule {
-    T,   // the text unchanged, cut to the field's size
-    S,   // strict number reading, the number stored; 0 when unreadable
-    I,   // strict integer reading, its digits stored; "0" when unreadable
-    I00, // as I, with "00" when unreadable
-    G,   // strict number reading, its general text stored; "0" when unreadable
-    P,   // as G, after every "." became the regional decimal separator
-    Z,   // the regional conversion into `nacion`, no fallback
-    R,   // the regional conversion into a floating field; 0 when refused
-    E,   // the text unchanged, "0" for the empty text
-};
-
-struct FieldRules {
-    Rule fixed;
-    Rule separated;
-};
-
-// Indexed by field number - 1.
-constexpr std::array<FieldRules, catalogue::kLineFieldCount> kRules = {{
-    {Rule::S, Rule::S},   // 1 rut
-    {Rule::T, Rule::T},   // 2 dv
-    {Rule::T, Rule::T},   // 3 ape_pat
-    {Rule::T, Rule::T},   // 4 ape_mat
-    {Rule::T, Rule::T},   // 5 nombres
-    {Rule::T, Rule::T},   // 6 sexo
-    {Rule::Z, Rule::Z},   // 7 nacion
-    {Rule::I00, Rule::T}, // 8 tipo_pago
-    {Rule::T, Rule::T},   // 9 remu_desde
-    {Rule::T, Rule::T},   // 10 remu_hasta
-    {Rule::T, Rule::T},   // 11 reg_previ
-    {Rule::I, Rule::E},   // 12 tipo_trab
-    {Rule::I00, Rule::E}, // 13 dias_trab
-    {Rule::T, Rule::T},   // 14 tipo_linea
-    {Rule::I00, Rule::T}, // 15 cod_mov
-    {Rule::T, Rule::T},   // 16 Fecha_Desde
-    {Rule::T, Rule::T},   // 17 Fecha_Hasta
-    {Rule::T, Rule::T},   // 18 Tramo_Fam
-    {Rule::I, Rule::T},   // 19 num_car_sim
-    {Rule::I, Rule::T},   // 20 num_car_mat
-    {Rule::I, Rule::T},   // 21 num_car_inv
-    {Rule::I, Rule::R},   // 22 asig_fam
-    {Rule::I, Rule::R},   // 23 asig_fam_ret
-    {Rule::I, Rule::R},   // 24 reint_cargas
-    {Rule::T, Rule::T},   // 25 sub_trab_jov
-    {Rule::I, Rule::T},   // 26 nom_AFP
-    {Rule::I, Rule::R},   // 27 impo_afp
-    {Rule::G, Rule::R},   // 28 cot_obli_afp
-    {Rule::G, Rule::R},   // 29 aporte_sis
-    {Rule::G, Rule::R},   // 30 ahorro_afp
-    {Rule::G, Rule::R},   // 31 sust_afp
-    {Rule::P, Rule::T},   // 32 tasa_pac_afp
-    {Rule::G, Rule::R},   // 33 aporte_indem
-    {Rule::I, Rule::T},   // 34 num_per_sust
-    {Rule::T, Rule::T},   // 35 per_desde_sust
-    {Rule::T, Rule::T},   // 36 per_hasta_sust
-    {Rule::T, Rule::T},   // 37 trab_pesado
-    {Rule::G, Rule::R},   // 38 porc_trab_pesado
-    {Rule::G, Rule::R},   // 39 cot_trab_pesado
-    {Rule::I, Rule::T},   // 40 inst_apvi
-    {Rule::T, Rule::T},   // 41 num_contra_apvi
-    {Rule::I, Rule::T},   // 42 forma_pago_apvi
-    {Rule::G, Rule::R},   // 43 cotiza_apvi
-    {Rule::G, Rule::R},   // 44 cot_dep_conv
-    {Rule::I, Rule::T},   // 45 inst_apvc
-    {Rule::T, Rule::T},   // 46 num_contra_apvc
-    {Rule::I, Rule::T},   // 47 forma_pago_apvc
-    {Rule::G, Rule::R},   // 48 cotiza_apvc
-    {Rule::G, Rule::R},   // 49 cot_emp_apvc
-    {Rule::G, Rule::T},   // 50 rut_afi_volun
-    {Rule::T, Rule::T},   // 51 dv_afi_volun
-    {Rule::T, Rule::T},   // 52 ape_pat_volun
-    {Rule::T, Rule::T},   // 53 ape_mat_volun
-    {Rule::T, Rule::T},   // 54 nombre_volun
-    {Rule::T, Rule::T},   // 55 cod_mov_per_volun
-    {Rule::T, Rule::T},   // 56 fec_desde_volun
-    {Rule::T, Rule::T},   // 57 fec_hasta_volun
-    {Rule::G, Rule::T},   // 58 cod_afp_volun
-    {Rule::G, Rule::R},   // 59 monto_cap_volun
-    {Rule::G, Rule::R},   // 60 monto_aho_vol
-    {Rule::G, Rule::T},   // 61 num_per_cotiza
-    {Rule::I, Rule::T},   // 62 cod_ex_caja
-    {Rule::P, Rule::R},   // 63 tasa_ex_caja
-    {Rule::G, Rule::R},   // 64 renta_imp_fonasa
-    {Rule::G, Rule::R},   // 65 cot_INP
-    {Rule::G, Rule::R},   // 66 Renta_imp_des
-    {Rule::I, Rule::T},   // 67 cod_ex_caja_des
-    {Rule::P, Rule::R},   // 68 tasa_ex_caja_des
-    {Rule::G, Rule::R},   // 69 cot_desahucio
-    {Rule::G, Rule::R},   // 70 cotiza_fonasa
-    {Rule::G, Rule::R},   // 71 cot_acc_trab_inp
-    {Rule::G, Rule::R},   // 72 boni_ley
-    {Rule::G, Rule::R},   // 73 desc_cargas_fam_inp
-    {Rule::G, Rule::R},   // 74 bonos_gob
-    {Rule::I, Rule::T},   // 75 cod_inst_salud
-    {Rule::T, Rule::T},   // 76 num_FUN
-    {Rule::G, Rule::R},   // 77 impo_isapre
-    {Rule::I, Rule::T},   // 78 moneda_plan
-    {Rule::P, Rule::R},   // 79 cot_pactada
-    {Rule::G, Rule::R},   // 80 cot_obli_isa
-    {Rule::G, Rule::R},   // 81 cot_ad_vol
-    {Rule::G, Rule::R},   // 82 monto_ges
-    {Rule::I, Rule::T},   // 83 cod_CCAF
-    {Rule::G, Rule::R},   // 84 impo_ccaf
-    {Rule::G, Rule::R},   // 85 Cred_per_CCAF
-    {Rule::G, Rule::R},   // 86 Desc_Dental
-    {Rule::G, Rule::R},   // 87 desc_leassing
-    {Rule::G, Rule::R},   // 88 desc_seg_vida
-    {Rule::G, Rule::R},   // 89 otros_desc_ccaf
-    {Rule::G, Rule::R},   // 90 cot_CCAF
-    {Rule::G, Rule::R},   // 91 Desc_Car_fam
-    {Rule::G, Rule::R},   // 92 otros_desc_ccaf1
-    {Rule::G, Rule::R},   // 93 otros_desc_ccaf2
-    {Rule::G, Rule::R},   // 94 bono_gob_ccaf
-    {Rule::T, Rule::T},   // 95 cod_sucur_ccaf
-    {Rule::I, Rule::T},   // 96 cod_mutual
-    {Rule::G, Rule::R},   // 97 impo_mutual
-    {Rule::G, Rule::R},   // 98 cotiza_mutual
-    {Rule::I, Rule::T},   // 99 sucur_mutual
-    {Rule::G, Rule::R},   // 100 Renta_impo_SC
-    {Rule::G, Rule::R},   // 101 Aporte_trab_SC
-    {Rule::G, Rule::R},   // 102 aporte_emp_SC
-    {Rule::G, Rule::T},   // 103 rut_pag_subs
-    {Rule::T, Rule::T},   // 104 dv_pag_subs
-    {Rule::T, Rule::T},   // 105 centro_costo
-}};
 
 constexpr qsizetype kBlockSize = 1 << 16;
 constexpr char kCtrlZ = 26;
@@ -217,30 +89,30 @@ private:
 };
 
 // Every rule meets fields of one kind only (rules S, R: floating; T, E: text; Z: `nacion`), as the
-// rule table gives them, so the row is written directly but for `nacion` and rare numbers.
-void storeField(RecordTable &table, const PendingRowWriter &row, int position, Rule rule, QByteArrayView text,
-                RegionalReadings &readings)
+// field table gives them, so the row is written directly but for `nacion` and rare numbers.
+void storeField(RecordTable &table, const PendingRowWriter &row, int position, ReadRule rule,
+                QByteArrayView text, RegionalReadings &readings)
 {
     switch (rule) {
-    case Rule::T:
+    case ReadRule::T:
         row.setText(position, text);
         break;
-    case Rule::S: {
+    case ReadRule::S: {
         double value = 0;
         regional::strictNumber(text, value);
         row.setFloating(position, value);
         break;
     }
-    case Rule::I:
+    case ReadRule::I:
         storeInteger(row, position, text, "0");
         break;
-    case Rule::I00:
+    case ReadRule::I00:
         storeInteger(row, position, text, "00");
         break;
-    case Rule::G:
+    case ReadRule::G:
         storeStrictNumber(table, row, position, text);
         break;
-    case Rule::P: {
+    case ReadRule::P: {
         // ReemplazaCaracter(text, ".", decimal separator), on the stack: a fixed-position field is
         // at most 40 characters.
         char replaced[64];
@@ -249,13 +121,13 @@ void storeField(RecordTable &table, const PendingRowWriter &row, int position, R
         storeStrictNumber(table, row, position, QByteArrayView(replaced, size));
         break;
     }
-    case Rule::Z:
+    case ReadRule::Z:
         table.field(position).setLoose(text.toByteArray());
         break;
-    case Rule::R:
+    case ReadRule::R:
         row.setFloating(position, readings.read(text));
         break;
-    case Rule::E:
+    case ReadRule::E:
         row.setText(position, text.isEmpty() ? QByteArrayView("0") : text);
         break;
     }
@@ -273,25 +145,72 @@ void storeRow(QByteArrayView line, linelayout::Layout layout, qint32 number, Rec
 
 LineReader::LineReader(QIODevice &device) : m_device(device) {}
 
-bool LineReader::fill()
+bool LineReader::readBlock()
 {
-    m_buffer.resize(kBlockSize);
+    const qsizetype kept = m_buffer.size();
+    // Grown by doubling: a look-ahead through a device that yields a few bytes at a time appends
+    // many small blocks.
+    if (m_buffer.capacity() < kept + kBlockSize)
+        m_buffer.reserve(std::max(kept + kBlockSize, 2 * m_buffer.capacity()));
+    m_buffer.resize(kept + kBlockSize);
     errno = 0;
-    const qint64 count = m_device.read(m_buffer.data(), kBlockSize);
+    const qint64 count = m_device.read(m_buffer.data() + kept, kBlockSize);
     if (count < 0)
         throw AppError(ioerror::message(errno != 0 ? errno : EIO));
-    m_buffer.resize(count);
-    m_pos = 0;
+    m_buffer.resize(kept + count);
     return count > 0;
+}
+
+void LineReader::chooseLineEnd()
+{
+    // A CR decides as soon as one is seen, which in a file of CR LF lines is within its first line;
+    // a file without one is known only at its end. A device that can go back is scanned and rewound,
+    // so that such a file is not held whole in memory; any other keeps its look-ahead to be split.
+    const bool rewinds = !m_device.isSequential();
+    const qint64 start = rewinds ? m_device.pos() : 0;
+    bool dropped = false;
+    qsizetype scanned = 0;
+    while (m_lineEnd == 0) {
+        const char *begin = m_buffer.constData() + scanned;
+        const char *end = m_buffer.constData() + m_buffer.size();
+        const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', std::size_t(end - begin)));
+        // Nothing after a Ctrl+Z is read, so a CR there does not count.
+        if (std::memchr(begin, kCtrlZ, std::size_t((cr ? cr : end) - begin))) {
+            m_lineEnd = '\n';
+        } else if (cr) {
+            m_lineEnd = '\r';
+        } else {
+            if (rewinds && !m_buffer.isEmpty()) {
+                m_buffer.resize(0);
+                dropped = true;
+            }
+            scanned = m_buffer.size();
+            if (!readBlock())
+                m_lineEnd = '\n';
+        }
+    }
+    if (dropped) {
+        m_buffer.resize(0);
+        errno = 0;
+        if (!m_device.seek(start))
+            throw AppError(ioerror::message(errno != 0 ? errno : EIO));
+    }
+    m_pos = 0;
 }
 
 bool LineReader::next(QByteArray &line)
 {
+    if (m_lineEnd == 0)
+        chooseLineEnd();
     line.resize(0);
     while (!m_end) {
-        if (m_pos == m_buffer.size() && !fill()) {
-            m_end = true;
-            break;
+        if (m_pos == m_buffer.size()) {
+            m_buffer.resize(0);
+            m_pos = 0;
+            if (!readBlock()) {
+                m_end = true;
+                break;
+            }
         }
         if (m_afterCr) {
             m_afterCr = false;
@@ -302,8 +221,9 @@ bool LineReader::next(QByteArray &line)
         }
         const char *begin = m_buffer.constData() + m_pos;
         const char *end = m_buffer.constData() + m_buffer.size();
-        const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', std::size_t(end - begin)));
-        const char *lineEnd = cr ? cr : end;
+        const auto *found =
+            static_cast<const char *>(std::memchr(begin, m_lineEnd, std::size_t(end - begin)));
+        const char *lineEnd = found ? found : end;
         const auto *ctrlZ =
             static_cast<const char *>(std::memchr(begin, kCtrlZ, std::size_t(lineEnd - begin)));
         const char *stop = ctrlZ ? ctrlZ : lineEnd;
@@ -316,7 +236,7 @@ bool LineReader::next(QByteArray &line)
             break;
         }
         ++m_pos;
-        m_afterCr = true;
+        m_afterCr = m_lineEnd == '\r';
         return true;
     }
     // Ctrl+Z or the end right after a line end gives no further line.
@@ -329,9 +249,11 @@ void storeLine(QByteArrayView line, linelayout::Layout layout, RecordTable &tabl
     const bool fixed = layout == linelayout::Layout::Fixed;
     const PendingRowWriter row = table.pendingRowWriter();
     RegionalReadings readings;
+    const auto &fields = catalogue::fields();
     for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
-        const FieldRules &rules = kRules[std::size_t(n - 1)];
-        storeField(table, row, n, fixed ? rules.fixed : rules.separated, texts[std::size_t(n - 1)], readings);
+        const LineField &field = fields[std::size_t(n)].line;
+        storeField(table, row, n, fixed ? field.readFixed : field.readSeparated, texts[std::size_t(n - 1)],
+                   readings);
     }
 }
 

@@ -15,23 +15,28 @@ class RecordTable;
 namespace declaration {
 
 // The lines of a device as the reader sees them. A carriage return (13) ends a line, and a line
-// feed right after it belongs to that line end; a line feed alone is an ordinary character; Ctrl+Z
-// (26) ends the file, and nothing after it is read; the last line needs no line end. Bytes pass
-// unchanged (no character set conversion, no byte-order mark handling).
+// feed right after it belongs to that line end; a line feed alone is an ordinary character, except
+// in a file that holds no carriage return before its end: there a line feed ends a line, as some
+// payroll programs write them. Ctrl+Z (26) ends the file, and nothing after it is read; the last line
+// needs no line end. Bytes pass unchanged (no character set conversion, no byte-order mark handling).
 class LineReader {
 public:
     explicit LineReader(QIODevice &device);
 
     // The next line without its line end; false at the end of the file. A failed read of the
-    // device raises AppError with the message for the cause.
+    // device raises AppError with the message for the cause. Before the first line the reader looks
+    // ahead for a carriage return, to the end of the file when there is none; a device that is not
+    // sequential is then rewound to where it was.
     bool next(QByteArray &line);
 
 private:
-    bool fill();
+    bool readBlock();
+    void chooseLineEnd();
 
     QIODevice &m_device;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
+    char m_lineEnd = 0;     // '\r' or '\n', chosen before the first line
     bool m_afterCr = false; // a line feed at the start of the next block ends no line
     bool m_end = false;
 };

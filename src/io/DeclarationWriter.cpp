@@ -68,7 +68,7 @@ std::optional<Misalignment> firstMisalignedLine(const RecordTable &table)
 {
     for (int row = 0; row < table.rowCount(); ++row) {
         if (const int field = linelayout::firstMisfitField(table, row))
-            return Misalignment{row, field, table.textAt(row, field), linelayout::fixedField(field).width};
+            return Misalignment{row, field, table.textAt(row, field), catalogue::field(field).line.width};
     }
     return std::nullopt;
 }

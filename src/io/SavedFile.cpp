@@ -2,8 +2,7 @@
 
 #include "io/IoErrorMessage.h"
 #include "util/AppError.h"
-
-#include <QSaveFile>
+#include "util/ReplacingFile.h"
 
 #include <cerrno>
 
@@ -29,13 +28,11 @@ void writeAll(QIODevice &device, QByteArrayView bytes)
 
 void save(const QString &path, const std::function<void(QIODevice &)> &write)
 {
-    // Left without commit, the file removes its temporary file when it goes.
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // Left without commit, the file leaves the old contents in place when it goes.
+    ReplacingFile file(path);
+    if (!file.open())
         fail(ioerror::createFailureCause(path, errno));
-    write(file);
-    errno = 0;
+    write(file.device());
     if (!file.commit())
         fail(errno);
 }

@@ -14,11 +14,11 @@ namespace savedfile {
 // the cause the device left in errno (EIO when it left none).
 void writeAll(QIODevice &device, QByteArrayView bytes);
 
-// Runs `write` on a temporary file in the same folder as `path`, unbuffered so that each write goes
-// straight to the system and errno holds its failure, and puts the file in the target's place only
-// when `write` returns. When opening, `write` or the replacement fails, the target is exactly as
-// before, no temporary file is left, and AppError carries the message for the cause ("Invalid
-// filename", "File access denied", "I/O error 112"...).
+// Runs `write` on a ReplacingFile for `path` (unbuffered, so that each write goes straight to the
+// system and errno holds its failure), which takes the target's place only when `write` returns.
+// When opening, `write` or the replacement fails, the target keeps its old contents, no temporary
+// file is left, and AppError carries the message for the cause ("Invalid filename", "File access
+// denied", "I/O error 112"...).
 void save(const QString &path, const std::function<void(QIODevice &)> &write);
 
 } // namespace savedfile

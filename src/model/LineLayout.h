@@ -10,31 +10,13 @@
 class RecordTable;
 
 // The two layouts of a declaration line: fields 1 to 105 at fixed columns (861 characters), or
-// separated by ";". Composing checks nothing and cuts nothing; cutting never fails.
+// separated by ";", each field at the columns and by the composition rule of the field table.
+// Composing checks nothing and cuts nothing; cutting never fails.
 namespace linelayout {
 
 enum class Layout { Fixed, Separated };
 
-// How a field's text becomes its columns in the fixed-position layout.
-enum class FixedRule {
-    ZeroPadded,   // blanks removed, "0" in front up to the width
-    RightAligned, // blanks removed, " " in front up to the width
-    SpacePadded,  // " " after the text up to the width
-    AsStored,     // the text unchanged, nothing added
-    DateOrZero,   // as stored, but "" and "0" give 10 blanks
-    Date,         // as stored, but "" gives 10 blanks
-};
-
-struct FixedField {
-    int start; // column, from 1
-    int width;
-    FixedRule rule;
-};
-
 constexpr int kFixedLineLength = 861;
-
-// `number` is the field's number, 1 to 105 (its catalogue position).
-const FixedField &fixedField(int number);
 
 // Texts of fields 1 to 105; index 0 holds field 1.
 using FieldTexts = std::array<QByteArray, catalogue::kLineFieldCount>;

@@ -40,7 +40,7 @@ public:
     // Answer the chosen path, or an empty string when the user cancelled.
     virtual QString openFileName(QWidget *parent, const FileRequest &request) = 0;
     virtual QString saveFileName(QWidget *parent, const FileRequest &request) = 0;
-    // True when the address could be handed to the user's browser.
+    // True when the address was opened in the user's browser, as far as the desktop tells.
     virtual bool openUrl(const QUrl &url) = 0;
     // Shows a window modally and answers its result code (QDialog::Accepted or Rejected).
     virtual int showModal(QDialog &dialog) = 0;

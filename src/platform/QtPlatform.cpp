@@ -1,14 +1,21 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/WebOpener.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace platform {
 
 namespace {
+
+// An opener answers within a fraction of a second, unless it runs the browser in the foreground; the
+// window takes no input for at most this long.
+constexpr std::chrono::milliseconds kOpenerPatience{3000};
 
 QMessageBox::Icon toQtIcon(Icon icon)
 {
@@ -67,7 +74,12 @@ QString QtPlatform::saveFileName(QWidget *parent, const FileRequest &request)
 
 bool QtPlatform::openUrl(const QUrl &url)
 {
-    return QDesktopServices::openUrl(url);
+    // QDesktopServices counts starting the opener as success, though the opener may then find no
+    // browser; run it and read its answer where it is there.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return QDesktopServices::openUrl(url);
+    return openWithOpener(opener, url, kOpenerPatience);
 }
 
 int QtPlatform::showModal(QDialog &dialog)

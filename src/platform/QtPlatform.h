@@ -4,7 +4,8 @@
 
 namespace platform {
 
-// The real desktop: QMessageBox, QFileDialog, QDesktopServices and QDialog::exec().
+// The real desktop: QMessageBox, QFileDialog, the desktop's opener xdg-open (QDesktopServices where
+// there is none) and QDialog::exec().
 class QtPlatform final : public Platform {
 public:
     Answer message(QWidget *parent, const MessageRequest &request) override;

@@ -16,7 +16,7 @@ QWidget *RecordGridDelegate::createEditor(QWidget *parent, const QStyleOptionVie
     const FieldDef &field = catalogue::field(index.column());
     if (field.kind == FieldKind::Text)
         edit->setMaxLength(field.size);
-    edit->setAlignment((field.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    edit->setAlignment((field.alignRight() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     m_editor = edit;
     return edit;
 }

@@ -57,7 +57,7 @@ QVariant RecordTableModel::data(const QModelIndex &index, int role) const
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
-            Qt::Alignment((catalogue::field(index.column()).alignRight ? Qt::AlignRight : Qt::AlignLeft)
+            Qt::Alignment((catalogue::field(index.column()).alignRight() ? Qt::AlignRight : Qt::AlignLeft)
                           | Qt::AlignVCenter));
     default:
         return {};
@@ -73,7 +73,7 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
         case Qt::DisplayRole:
             return catalogue::caption(section).toString();
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(catalogue::field(section).captionCentred
+            return QVariant::fromValue(catalogue::field(section).captionCentred()
                                            ? Qt::Alignment(Qt::AlignCenter)
                                            : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
         default:

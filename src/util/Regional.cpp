@@ -87,24 +87,34 @@ template <typename T> std::optional<T> readOptional(bool (*read)(QByteArrayView,
 }
 
 // Reads digits, an optional decimal separator with more digits, and an optional exponent from
-// text[pos..], appending the ASCII form to `plain`. Group separators are skipped when allowed.
-// Answers false when no digit was found or the exponent is malformed.
+// text[pos..], appending the ASCII form to `plain`. Group separators are skipped when allowed, but
+// only between groups of three digits: a "." that is a decimal point elsewhere ("1059396.0" under a
+// comma decimal separator) must not pass for one. Answers false when no digit was found, a group
+// separator stands out of place or the exponent is malformed.
 bool readMantissaAndExponent(QByteArrayView text, qsizetype &pos, PlainNumber &plain, bool allowGroups)
 {
     const Separators &sep = kept();
     bool digits = false;
+    bool grouped = false;
+    qsizetype run = 0; // digits since the start or the last group separator
     while (pos < text.size()) {
         const char c = text[pos];
         if (isDigit(c)) {
             plain += c;
             digits = true;
-        } else if (allowGroups && c == sep.group && digits) {
-            // thousands separator inside the integer part
+            ++run;
+        } else if (allowGroups && c == sep.group) {
+            if (run == 0 || run > 3 || (grouped && run != 3))
+                return false;
+            grouped = true;
+            run = 0;
         } else {
             break;
         }
         ++pos;
     }
+    if (grouped && run != 3)
+        return false;
     if (pos < text.size() && text[pos] == sep.decimal) {
         plain += '.';
         ++pos;

@@ -40,7 +40,8 @@ bool strictNumber(QByteArrayView text, double &value);
 bool strictInteger(QByteArrayView text, qint32 &value);
 bool regionalNumber(QByteArrayView text, double &value);
 // The regional conversion: blanks around, a sign before or after, thousands and decimal separators
-// and an exponent. The empty text is refused.
+// and an exponent. A thousands separator stands only between groups of three digits, the first of
+// one to three ("1.059.396" under es_CL); "3.2" or "1059396.0" there are refused, as is the empty text.
 std::optional<double> regionalNumber(QByteArrayView text);
 
 // The short-date format with day and month of two digits and a four-digit year, e.g. "dd-MM-yyyy".

@@ -236,6 +236,7 @@ void TstPrincipal::salirCloses()
 void TstPrincipal::linkOpensFaq()
 {
     ScriptedPlatform platform;
+    platform.urlResult = false; // a failure to open it is not reported
     TFrmPrincipal window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -247,6 +248,8 @@ void TstPrincipal::linkOpensFaq()
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(platform.openedUrls,
              QList<QUrl>{QUrl(QStringLiteral("https://www.tarvinel.cl/preguntas-frecuentes"))});
+
+    QVERIFY(platform.messages.isEmpty());
 
     // A right click is no click.
     QTest::mouseClick(link, Qt::RightButton);

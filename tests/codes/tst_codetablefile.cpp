@@ -32,6 +32,7 @@ private Q_SLOTS:
     void refusedWriteAsUser_data();
     void refusedWriteAsUser();
     void loneCarriageReturnKeepsOtherKeys();
+    void fullDiskLeavesFileWhole_data();
     void fullDiskLeavesFileWhole();
 };
 
@@ -297,16 +298,21 @@ void TestCodeTableFile::refusedWrite()
              kind == QLatin1String("missingFolder") ? 0 : 1);
 }
 
+// Only the permission bits refuse these writes, so they need a user other than root. A file that
+// may be written in a folder that may not is written in place.
 void TestCodeTableFile::refusedWriteAsUser_data()
 {
-    QTest::addColumn<bool>("readOnlyFile");
-    QTest::addRow("read-only file") << true;
-    QTest::addRow("read-only folder") << false;
+    QTest::addColumn<bool>("lockedFile");
+    QTest::addColumn<bool>("lockedFolder");
+    QTest::addRow("read-only file") << true << false;
+    QTest::addRow("read-only file in a read-only folder") << true << true;
+    QTest::addRow("writable file in a read-only folder") << false << true;
 }
 
 void TestCodeTableFile::refusedWriteAsUser()
 {
-    QFETCH(bool, readOnlyFile);
+    QFETCH(bool, lockedFile);
+    QFETCH(bool, lockedFolder);
     if (geteuid() == 0)
         QSKIP("permission bits do not refuse writes to root");
 
@@ -314,15 +320,23 @@ void TestCodeTableFile::refusedWriteAsUser()
     const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
     const QByteArray before("; keep\r\n[A]\r\n1 X=0\r\n[B]\r\n2 Y=0\r\n");
     QVERIFY(writeFileBytes(path, before));
-    const QString locked = readOnlyFile ? path : dir.path();
-    const QFile::Permissions original = QFile::permissions(locked);
-    QVERIFY(
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser));
+    const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
+    const QFile::Permissions fileWas = QFile::permissions(path);
+    const QFile::Permissions folderWas = QFile::permissions(dir.path());
+    QVERIFY(!lockedFile || QFile::setPermissions(path, readOnly));
+    QVERIFY(!lockedFolder || QFile::setPermissions(dir.path(), readOnly));
 
     const QString error = errorOf([&] { replaceSection(path, "A", {"3 Z"}); });
-    QFile::setPermissions(locked, original);
-    QCOMPARE(error, QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
-    QCOMPARE(fileBytes(path), before);
+    QFile::setPermissions(dir.path(), folderWas);
+    QFile::setPermissions(path, fileWas);
+    if (lockedFile) {
+        QCOMPARE(error, QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(fileBytes(path), before);
+    } else {
+        QCOMPARE(error, QString());
+        QCOMPARE(readSection(path, "A"), Keys{"3 Z"});
+        QCOMPARE(readSection(path, "B"), Keys{"2 Y"});
+    }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no temporary left
 }
 
@@ -336,20 +350,37 @@ void TestCodeTableFile::loneCarriageReturnKeepsOtherKeys()
     QCOMPARE(readSection(path, "B"), Keys{"k"});
 }
 
+void TestCodeTableFile::fullDiskLeavesFileWhole_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::addRow("beside the file") << false;
+    QTest::addRow("in place, in a read-only folder") << true;
+}
+
 // The disk fills up while the file is being replaced: the file stays whole and the failure is told.
 void TestCodeTableFile::fullDiskLeavesFileWhole()
 {
+    QFETCH(bool, inPlace);
+    if (inPlace && geteuid() == 0)
+        QSKIP("permission bits do not refuse writes to root");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tarvinel.cfg"));
+    // Below the limit, so that the old contents fit back in place.
     QByteArray before("[A]\r\n");
-    for (int i = 0; before.size() < 1800; ++i)
+    for (int i = 0; before.size() < 900; ++i)
         before += QByteArray::number(10 + i) + " Entrada n\xFAmero " + QByteArray::number(i) + '='
                   + QByteArray::number(i) + "\r\n";
     QVERIFY(writeFileBytes(path, before));
     const Keys entries = readSection(path, "A");
+    const QFile::Permissions folderWas = QFile::permissions(dir.path());
+    QVERIFY(!inPlace || QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
 
-    const QString failure =
-        failureInChildWithFileSizeLimit(1024, [&] { replaceSection(path, "A", entries + Keys{"99 Nueva"}); });
+    Keys more = entries;
+    for (const QByteArray &entry : entries)
+        more.append(entry + " bis"); // past the limit
+
+    const QString failure = failureInChildWithFileSizeLimit(1024, [&] { replaceSection(path, "A", more); });
+    QFile::setPermissions(dir.path(), folderWas);
     QCOMPARE(failure, QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // no temporary left

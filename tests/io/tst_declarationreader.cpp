@@ -152,8 +152,16 @@ void TestDeclarationReader::lineReading_data()
     QTest::addRow("CR LF ends a line") << QByteArray("ab\r\ncd\r\n") << QByteArrayList{"ab", "cd"};
     QTest::addRow("last line without line end") << QByteArray("ab\r\ncd") << QByteArrayList{"ab", "cd"};
     QTest::addRow("lone CR ends a line") << QByteArray("ab\rcd\r") << QByteArrayList{"ab", "cd"};
-    QTest::addRow("lone LF is a character") << QByteArray("ab\ncd\n") << QByteArrayList{"ab\ncd\n"};
     QTest::addRow("LF before CR is a character") << QByteArray("ab\n\r\ncd") << QByteArrayList{"ab\n", "cd"};
+    // Without any CR a line feed ends a line; one CR anywhere before the end keeps the old reading.
+    QTest::addRow("LF ends a line without CR") << QByteArray("ab\ncd\n") << QByteArrayList{"ab", "cd"};
+    QTest::addRow("two LF give an empty line") << QByteArray("ab\n\ncd") << QByteArrayList{"ab", "", "cd"};
+    QTest::addRow("LF before a lone CR is a character")
+        << QByteArray("ab\ncd\ref") << QByteArrayList{"ab\ncd", "ef"};
+    const QByteArray lfLines = QByteArray("ab\n").repeated(25000); // beyond the reader's first blocks
+    QTest::addRow("LF lines beyond a block") << lfLines << QByteArrayList(25000, "ab");
+    QTest::addRow("a CR beyond a block keeps LF a character")
+        << lfLines + "\rcd" << QByteArrayList{lfLines, "cd"};
     QTest::addRow("CR CR LF gives an empty line")
         << QByteArray("ab\r\r\ncd") << QByteArrayList{"ab", "", "cd"};
     QTest::addRow("two line ends give an empty line")
@@ -164,6 +172,8 @@ void TestDeclarationReader::lineReading_data()
     QTest::addRow("Ctrl+Z after a line end gives no line")
         << "ab\r\n" + ctrlZ + "\r\ncd" << QByteArrayList{"ab"};
     QTest::addRow("Ctrl+Z first") << ctrlZ + "ab" << QByteArrayList{};
+    QTest::addRow("a CR after Ctrl+Z does not count") << "ab\ncd" + ctrlZ + "\r\n"
+                                                      << QByteArrayList{"ab", "cd"};
     QTest::addRow("empty file") << QByteArray() << QByteArrayList{};
     QTest::addRow("bytes pass unchanged") << QByteArray("\xEF\xBB\xBF\xD1\0\xBA\t", 7) + "\r\n"
                                           << QByteArrayList{QByteArray("\xEF\xBB\xBF\xD1\0\xBA\t", 7)};
@@ -174,9 +184,7 @@ void TestDeclarationReader::lineReading()
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArrayList, lines);
 
-    // Every step size puts block ends at other places of the line ends.
-    for (const qint64 step : {qint64(1), qint64(2), qint64(3), qint64(1) << 30}) {
-        TrickleDevice device(bytes, step);
+    const auto readAll = [&](QIODevice &device) {
         declaration::LineReader reader(device);
         QByteArrayList read;
         QByteArray line;
@@ -184,7 +192,18 @@ void TestDeclarationReader::lineReading()
             read << line;
         QCOMPARE(read, lines);
         QVERIFY(!reader.next(line));
+    };
+    // Every step size puts block ends at other places of the line ends.
+    for (const qint64 step : {qint64(1), qint64(2), qint64(3), qint64(1) << 30}) {
+        TrickleDevice device(bytes, step);
+        readAll(device);
     }
+    // A device that can go back is rewound after the look-ahead, to where it was.
+    QBuffer buffer;
+    buffer.setData("skipped" + bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QVERIFY(buffer.seek(7));
+    readAll(buffer);
 }
 
 void TestDeclarationReader::readFailure()
@@ -231,7 +250,7 @@ void TestDeclarationReader::fixedFields_data()
         for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
             if (n == 7)
                 continue; // `nacion` has no fallback: nacionStop
-            const int width = linelayout::fixedField(n).width;
+            const int width = catalogue::field(n).line.width;
             const char rule = fixedRule(n);
             for (const Probe &p : probes) {
                 if (width < p.minWidth)
@@ -270,7 +289,7 @@ void TestDeclarationReader::fixedFields()
 
     TestLocale regional(locale.constData());
     QByteArray line = blankFixedLine();
-    line.replace(linelayout::fixedField(number).start - 1, text.size(), text);
+    line.replace(catalogue::field(number).line.start - 1, text.size(), text);
     RecordTable table;
     readBytes(line + "\r\n", Layout::Fixed, table);
     QCOMPARE(table.rowCount(), 1);
@@ -372,10 +391,10 @@ void TestDeclarationReader::files_data()
         << QByteArrayList{"Linea=3", "rut=12345680"};
     QTest::addRow("lone CR ends a line")
         << QByteArray("lone_cr.txt") << fixed << 3 << 1 << QByteArrayList{"rut=12345679"};
-    // The first 861 characters of the one long line are its fields.
-    QTest::addRow("lone LF gives one line")
-        << QByteArray("lone_lf.txt") << fixed << 1 << 0
-        << QByteArrayList{"rut=12345678", "centro_costo=" + costCentre.leftJustified(20, ' ')};
+    QTest::addRow("lone LF ends a line in a file without CR")
+        << QByteArray("lone_lf.txt") << fixed << 3 << 2
+        << QByteArrayList{"Linea=3", "rut=12345680",
+                          "centro_costo=" + QByteArray("CENTRO 2").leftJustified(20, ' ')};
     QTest::addRow("Ctrl+Z ends the file")
         << QByteArray("ctrl_z.txt") << fixed << 2 << 1
         << QByteArrayList{"rut=12345679", "centro_costo=" + QByteArray(20, ' ')};

@@ -74,6 +74,7 @@ private Q_SLOTS:
     void pathFailure_data();
     void pathFailure();
     void readOnlyTarget();
+    void writableTargetInReadOnlyFolder();
     void failureWhileWriting_data();
     void failureWhileWriting();
     void bufferedDeviceFailingAtFlush();
@@ -263,6 +264,31 @@ void TestDeclarationWriter::readOnlyTarget()
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
 }
 
+// Where no file can be made beside the target, it is written in place, and put back as it was when
+// that write fails.
+void TestDeclarationWriter::writableTargetInReadOnlyFolder()
+{
+    if (geteuid() == 0)
+        QSKIP("a read-only folder stays writable for this user (root)");
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Tarvinel.txt"));
+    QVERIFY(writeFileBytes(target, "old\r\n"));
+    const QFile::Permissions folderWas = QFile::permissions(dir.path());
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    RecordTable table;
+    fill(table, 3);
+    QCOMPARE(errorOf([&] { declaration::write(table, Layout::Fixed, target); }), QString());
+    const QByteArray written = fileBytes(target);
+    fill(table, 500); // about 430 000 bytes
+    const QString failure = failureInChildWithFileSizeLimit(
+        rlim_t(4096), [&] { declaration::write(table, Layout::Fixed, target); });
+    QFile::setPermissions(dir.path(), folderWas);
+    QCOMPARE(written.count("\r\n"), 3);
+    QCOMPARE(failure, ioerror::message(EFBIG));
+    QCOMPARE(fileBytes(target), written);
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("Tarvinel.txt")});
+}
+
 void TestDeclarationWriter::failureWhileWriting_data()
 {
     QTest::addColumn<int>("limit");
@@ -347,7 +373,7 @@ void TestDeclarationWriter::misalignedLines()
     if (found) {
         QCOMPARE(found->row, 1);
         QCOMPARE(found->text, table.textAt(1, misfit));
-        QCOMPARE(found->width, linelayout::fixedField(misfit).width);
+        QCOMPARE(found->width, catalogue::field(misfit).line.width);
         QVERIFY(declaration::misalignmentQuestion(*found).startsWith(QStringLiteral("La línea 2 ")));
     }
 }

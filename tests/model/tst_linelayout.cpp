@@ -34,7 +34,7 @@ QByteArray composeRow(std::initializer_list<std::pair<const char *, QByteArray>>
 
 QByteArray piece(const QByteArray &line, int number)
 {
-    const FixedField &f = fixedField(number);
+    const LineField &f = catalogue::field(number).line;
     return line.mid(f.start - 1, f.width);
 }
 
@@ -44,7 +44,6 @@ class TestLineLayout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void fixedFieldsLieSideBySide();
     void eachFieldAlone_data();
     void eachFieldAlone();
     void canonicalRoundTrip_data();
@@ -53,20 +52,6 @@ private Q_SLOTS:
     void composeEdgeCases();
     void cutShortAndLongLines();
 };
-
-void TestLineLayout::fixedFieldsLieSideBySide()
-{
-    int column = 1;
-    for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
-        const FixedField &f = fixedField(n);
-        QCOMPARE(f.start, column);
-        const FieldDef &def = catalogue::field(n);
-        if (def.kind == FieldKind::Text)
-            QCOMPARE(f.width, def.size);
-        column += f.width;
-    }
-    QCOMPARE(column - 1, kFixedLineLength);
-}
 
 // One row per field, layout and locale: only that field holds a value ("7" in a text field, 2.5 in
 // a floating one, 1 in `nacion`); the composed line must equal the golden line.

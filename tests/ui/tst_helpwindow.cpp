@@ -44,7 +44,7 @@ class TestHelpWindow : public QObject {
 private Q_SLOTS:
     void listingShowsTheContentsPage();
     void missingFileIsNamed();
-    void fieldReferenceMatchesTheLayout();
+    void fieldReferenceMatchesTheFieldTable();
     void codeWidthsMatchTheMenu();
 };
 
@@ -98,7 +98,7 @@ void TestHelpWindow::missingFileIsNamed()
                  .arg(QDir::toNativeSeparators(folder.filePath(QStringLiteral("AYUDA.HLP")))));
 }
 
-void TestHelpWindow::fieldReferenceMatchesTheLayout()
+void TestHelpWindow::fieldReferenceMatchesTheFieldTable()
 {
     const QRegularExpression row(
         QStringLiteral("<tr><td>(\\d+)</td><td>([^<]*)</td><td><code>(\\w+)</code></td>"
@@ -107,7 +107,7 @@ void TestHelpWindow::fieldReferenceMatchesTheLayout()
     for (const QRegularExpressionMatch &m : row.globalMatch(shippedHelp())) {
         ++number;
         const FieldDef &field = catalogue::field(number);
-        const linelayout::FixedField &fixed = linelayout::fixedField(number);
+        const LineField &fixed = field.line;
         QCOMPARE(m.captured(1).toInt(), number);
         QCOMPARE(QStringLiteral("[%1] %2").arg(number).arg(m.captured(2)),
                  catalogue::caption(number).toString());

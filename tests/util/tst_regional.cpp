@@ -77,8 +77,20 @@ void TestRegional::numberReadings_data()
         << QByteArray("en_US") << QByteArray("2.5") << std::optional(2.5) << std::optional(2.5);
     QTest::addRow("en_US comma is grouping")
         << QByteArray("en_US") << QByteArray("1,234.5") << none << std::optional(1234.5);
-    QTest::addRow("en_US comma alone refused strict")
-        << QByteArray("en_US") << QByteArray("2,5") << none << std::optional(25.0);
+    // A thousands separator stands only between groups of three digits.
+    QTest::addRow("es_CL floating-point text")
+        << QByteArray("es_CL") << QByteArray("1059396.0") << none << none;
+    QTest::addRow("es_CL point in a short number")
+        << QByteArray("es_CL") << QByteArray("3.2") << none << none;
+    QTest::addRow("es_CL group of four") << QByteArray("es_CL") << QByteArray("1.0593,5") << none << none;
+    QTest::addRow("es_CL first group of four")
+        << QByteArray("es_CL") << QByteArray("1059.396") << none << none;
+    QTest::addRow("es_CL separator at the end") << QByteArray("es_CL") << QByteArray("12.") << none << none;
+    QTest::addRow("es_CL two separators in a row")
+        << QByteArray("es_CL") << QByteArray("1..000") << none << none;
+    QTest::addRow("es_CL groups with a fraction")
+        << QByteArray("es_CL") << QByteArray("1.059.396,25") << none << std::optional(1059396.25);
+    QTest::addRow("en_US comma alone refused") << QByteArray("en_US") << QByteArray("2,5") << none << none;
     QTest::addRow("long run of zeros")
         << QByteArray("en_US") << QByteArray(200, '0') + "7" << std::optional(7.0) << std::optional(7.0);
 }

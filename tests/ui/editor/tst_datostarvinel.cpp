@@ -1401,7 +1401,7 @@ void TestDatosTarvinel::amountsShowTheirLargestValue()
     // Every field as full of nines as the line holds it; FUN numbers run to ten digits.
     m_table.append();
     for (int position = 1; position < catalogue::kFieldCount; ++position) {
-        const int digits = std::min(linelayout::fixedField(position).width, 10);
+        const int digits = std::min(catalogue::field(position).line.width, 10);
         FieldRef field = m_table.field(position);
         if (field.kind() == FieldKind::Floating)
             field.setNumber(std::pow(10.0, digits) - 1);
