@@ -259,6 +259,11 @@ QByteArray newLine(Layout layout)
 
 } // namespace
 
+QByteArrayView refusedInText(Layout layout)
+{
+    return layout == Layout::Separated ? QByteArrayView(";") : QByteArrayView();
+}
+
 const FixedField &fixedField(int number)
 {
     return kFixedFields.at(std::size_t(number - 1));

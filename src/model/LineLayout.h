@@ -15,6 +15,10 @@ namespace linelayout {
 
 enum class Layout { Fixed, Separated };
 
+// The characters a field's text must not hold for its line to read back as written: the separator
+// in the separated layout, none in the fixed-position one.
+QByteArrayView refusedInText(Layout layout);
+
 // How a field's text becomes its columns in the fixed-position layout.
 enum class FixedRule {
     ZeroPadded,   // blanks removed, "0" in front up to the width

@@ -15,7 +15,9 @@
 #include "ui/UnitModMasiva.h"
 #include "ui/codes/UnitModCodTarvinel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
+#include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/WindowFont.h"
+#include "util/Cp1252.h"
 #include "util/WebAddresses.h"
 
 #include <QFrame>
@@ -55,6 +57,8 @@ TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
     setObjectName(QStringLiteral("FrmTarvinel"));
     setWindowTitle(QStringLiteral("Listado para Tarvinel"));
     setFont(windowFont());
+    // A separator typed into a text would split its field in two when the file is read back.
+    Cp1252Validator::refuseIn(this, cp1252::toUnicode(linelayout::refusedInText(m_layout)));
     buildControls();
     // Where no window manager maximises, the window still covers the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
