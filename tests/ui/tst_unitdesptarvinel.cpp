@@ -142,6 +142,8 @@ private Q_SLOTS:
     void refusedCellEditShowsErrorBox();
     void separatorRefusedInTexts_data();
     void separatorRefusedInTexts();
+    void currentLineInView_data();
+    void currentLineInView();
     void closeAsksOnlyAfterChanges_data();
     void closeAsksOnlyAfterChanges();
     void closeQuestionCancelKeepsWindow();
@@ -497,6 +499,25 @@ void TestUnitDespTarvinel::separatorRefusedInTexts()
         break;
     }
     QCOMPARE(shown, taken);
+}
+
+void TestUnitDespTarvinel::currentLineInView_data()
+{
+    QTest::addColumn<QSize>("resized"); // after it was shown, as a window manager does; empty: not
+    QTest::addRow("as shown") << QSize();
+    QTest::addRow("made smaller") << QSize(500, 300);
+}
+
+void TestUnitDespTarvinel::currentLineInView()
+{
+    QFETCH(QSize, resized);
+    Listing l(300);
+    QVERIFY(QTest::qWaitForWindowExposed(&l.window));
+    if (resized.isValid())
+        l.window.resize(resized);
+    RecordGrid *grid = l.grid();
+    QCOMPARE(grid->currentIndex().row(), 299);
+    QVERIFY(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex())));
 }
 
 enum class Before {
