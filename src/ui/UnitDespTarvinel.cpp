@@ -343,12 +343,8 @@ void TFrmTarvinel::Agregar1Click()
     if (!DBGrid1->finishEditing())
         return;
     auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, /*ModoAgregar=*/true, this);
-    const bool added = platform::current().showModal(*editor) == QDialog::Accepted;
-    const int newLine = m_table.currentRow();
+    platform::current().showModal(*editor);
     tableops::RenumerarLineas(m_table);
-    // The user goes on with the line just added, not with the last one the numbering reached.
-    if (added)
-        m_table.moveTo(newLine);
 }
 
 void TFrmTarvinel::Buscar1Click()
