@@ -152,6 +152,11 @@ QByteArray newLine(Layout layout)
 
 } // namespace
 
+QByteArrayView refusedInText(Layout layout)
+{
+    return layout == Layout::Separated ? QByteArrayView(";") : QByteArrayView();
+}
+
 FieldTexts rowTexts(const RecordTable &table, int row)
 {
     FieldTexts texts;

@@ -16,6 +16,10 @@ namespace linelayout {
 
 enum class Layout { Fixed, Separated };
 
+// The characters a field's text must not hold for its line to read back as written: the separator
+// in the separated layout, none in the fixed-position one.
+QByteArrayView refusedInText(Layout layout);
+
 constexpr int kFixedLineLength = 861;
 
 // Texts of fields 1 to 105; index 0 holds field 1.
