@@ -313,6 +313,29 @@ QIcon secondContract()
                  }});
 }
 
+QIcon observations()
+{
+    return icon({small, [](QPainter &p) {
+                     sheet(p, paper);
+                     // A marked cell on the middle line, as the grid tints one.
+                     p.setPen(Qt::NoPen);
+                     p.setBrush(QColor(250, 190, 70));
+                     p.drawRect(QRectF(10.5, 11.5, 7, 4));
+                     p.setPen(QPen(ink, 1));
+                     for (qreal y = 9; y <= 18; y += 4.5) {
+                         p.drawLine(QPointF(7.5, y), QPointF(9.5, y));
+                         p.drawLine(QPointF(11, y), QPointF(17.5, y));
+                     }
+                     // The warning sign at the corner.
+                     p.setPen(QPen(red, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                     p.setBrush(QColor(250, 210, 60));
+                     p.drawPolygon(QPolygonF({QPointF(17, 13.5), QPointF(23, 23), QPointF(11, 23)}));
+                     p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+                     p.drawLine(QPointF(17, 17), QPointF(17, 19.5));
+                     p.drawPoint(QPointF(17, 21.5));
+                 }});
+}
+
 QIcon help()
 {
     return icon({small, [](QPainter &p) {

@@ -20,6 +20,7 @@ QIcon remove();         // a red cross: "&Eliminar"
 QIcon codes();          // a list with keys: "C&ódigos"
 QIcon massive();        // lines with arrows: "Masi&va"
 QIcon secondContract(); // two figures: "2° Contra."
+QIcon observations();   // a sheet with a marked cell and a warning sign: the list of observations
 QIcon help();           // a question mark in a blue disc
 QIcon about();          // an "i" in a blue disc: "&Acerca de..."
 QIcon exit();           // an open door with an arrow going out: "&Salir", closing a window

@@ -1,5 +1,6 @@
 #include "ui/RecordGrid.h"
 
+#include "checks/Observations.h"
 #include "model/FieldCatalogue.h"
 #include "model/RecordTable.h"
 #include "ui/RecordGridDelegate.h"
@@ -220,6 +221,31 @@ void RecordGrid::continueFromFrozen(QAbstractItemDelegate::EndEditHint hint)
     QTableView::closeEditor(nullptr, hint);
 }
 
+void RecordGrid::showCell(int row, int column)
+{
+    const QModelIndex index = m_model.index(row, column);
+    if (!index.isValid() || !finishEditing())
+        return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+bool RecordGrid::showObservation(bool forward)
+{
+    const Observations *observations = m_model.observations();
+    if (!observations)
+        return false;
+    const QModelIndex current = currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    const int column = current.isValid() ? current.column() : 0;
+    const std::optional<ObservationCell> cell =
+        forward ? observations->next(row, column) : observations->previous(row, column);
+    if (!cell)
+        return false;
+    showCell(cell->row, cell->position);
+    return true;
+}
+
 void RecordGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
     if (!index.isValid())
@@ -245,6 +271,12 @@ void RecordGrid::keyPressEvent(QKeyEvent *event)
         const QPoint at = cell.isValid() ? cell.center() : QPoint(0, 0);
         QContextMenuEvent request(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
         QCoreApplication::sendEvent(viewport(), &request);
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F8
+        && (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::ShiftModifier)) {
+        showObservation(event->modifiers() == Qt::NoModifier);
         event->accept();
         return;
     }

@@ -9,7 +9,8 @@ class RecordTableModel;
 // The listing grid over the record table: the row marker at the left, "N°" held in view while the
 // grid scrolls sideways (a second view laid over the first column, sharing the model, the
 // selection and the kind of cell editor), the catalogue's column widths scaled to the font at hand,
-// and in-place editing. Shift+F10 asks for the pop-up menu as the Menu key does.
+// and in-place editing. Shift+F10 asks for the pop-up menu as the Menu key does;
+// F8 and Shift+F8 go to the next and previous cell with an observation.
 // The grid's current row follows the table's current row and moves it, and is in view whenever the
 // grid is shown or resized and after every move of the table. Enter stores the pending line; a
 // value the field refuses keeps the cell where it is.
@@ -29,6 +30,14 @@ public:
     QWidget *openEditor() const;
     // Stores and closes an open cell editor; false when the field refused its value.
     bool finishEditing();
+
+    // Makes the cell (row, catalogue position) current and brings it into view, after storing an
+    // open cell editor; nothing moves when the field refuses the editor's value or there is no
+    // such cell.
+    void showCell(int row, int column);
+    // Shows the next (forward) or previous cell with an observation from the current cell, wrapping
+    // at the ends, as F8 and Shift+F8 do; false when there is none.
+    bool showObservation(bool forward);
 
     using QTableView::edit; // the public edit(index), which the override below would hide
 

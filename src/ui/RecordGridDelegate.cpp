@@ -21,6 +21,24 @@ QWidget *RecordGridDelegate::createEditor(QWidget *parent, const QStyleOptionVie
     return edit;
 }
 
+void RecordGridDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!(option->state & QStyle::State_Selected) || option->backgroundBrush.style() == Qt::NoBrush)
+        return;
+    // The style paints the selection over the background: blend the two so the mark still shows.
+    const QColor tint = option->backgroundBrush.color();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor highlight = option->palette.color(group, QPalette::Highlight);
+        const QColor blend = QColor::fromRgbF(float(highlight.redF() * 0.55 + tint.redF() * 0.45),
+                                              float(highlight.greenF() * 0.55 + tint.greenF() * 0.45),
+                                              float(highlight.blueF() * 0.55 + tint.blueF() * 0.45));
+        option->palette.setColor(group, QPalette::Highlight, blend);
+        option->palette.setColor(group, QPalette::HighlightedText,
+                                 blend.lightnessF() > 0.6 ? QColor(Qt::black) : QColor(Qt::white));
+    }
+}
+
 void RecordGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
     auto *edit = qobject_cast<QLineEdit *>(editor);

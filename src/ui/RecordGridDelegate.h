@@ -6,7 +6,7 @@
 // The cell editor of the listing grid: a line edit that turns typed "a" to "z" into capitals, takes
 // at most the size of a text field and only what the program can store (Cp1252Validator). The
 // delegate remembers its open editor so that the grid can store it before an action of the window
-// works on the table.
+// works on the table. A cell tinted by the model keeps a trace of its tint while it is selected.
 class RecordGridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -24,6 +24,9 @@ public:
     void finishEditing();
     // Closes the open editor, if any, without storing it.
     void discardEditing();
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
     mutable QPointer<QWidget> m_editor;

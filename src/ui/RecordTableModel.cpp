@@ -1,8 +1,12 @@
 #include "ui/RecordTableModel.h"
 
+#include "checks/Observations.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 #include "util/Cp1252.h"
+
+#include <QBrush>
+#include <QColor>
 
 namespace {
 
@@ -55,6 +59,16 @@ QVariant RecordTableModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole: {
         return cp1252::toUnicode(m_table.textAt(index.row(), index.column()));
     }
+    case Qt::BackgroundRole:
+        if (m_observations && m_observations->contains(index.row(), index.column()))
+            return QBrush(index.column() == catalogue::kLinea ? lineObservationTint() : observationTint());
+        return {};
+    case Qt::ToolTipRole:
+        if (m_observations) {
+            if (const QString reason = m_observations->reason(index.row(), index.column()); !reason.isEmpty())
+                return reason;
+        }
+        return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             Qt::Alignment((catalogue::field(index.column()).alignRight() ? Qt::AlignRight : Qt::AlignLeft)
@@ -135,6 +149,46 @@ bool RecordTableModel::setData(const QModelIndex &index, const QVariant &value, 
     }
     // The table's rowChanged has repainted the row.
     return true;
+}
+
+void RecordTableModel::setObservations(const Observations *observations)
+{
+    if (m_observations)
+        disconnect(m_observations, nullptr, this, nullptr);
+    m_observations = observations;
+    if (m_observations) {
+        connect(m_observations, &Observations::changed, this, &RecordTableModel::observationsChanged);
+        connect(m_observations, &QObject::destroyed, this, [this] { setObservations(nullptr); });
+    }
+    observationsChanged();
+}
+
+QColor RecordTableModel::observationTint()
+{
+    return QColor(255, 221, 153); // a soft amber, light enough for black text
+}
+
+QColor RecordTableModel::lineObservationTint()
+{
+    return QColor(246, 182, 182); // a soft rose, apart from the cells' amber
+}
+
+void RecordTableModel::observationsChanged()
+{
+    // Once for a burst of changes, and never inside a row insertion or removal the observations
+    // may hear of before the model does.
+    if (m_marksPending)
+        return;
+    m_marksPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_marksPending = false;
+            if (m_rows > 0)
+                Q_EMIT dataChanged(index(0, 0), index(m_rows - 1, RecordTable::fieldCount() - 1),
+                                   {Qt::BackgroundRole, Qt::ToolTipRole});
+        },
+        Qt::QueuedConnection);
 }
 
 bool RecordTableModel::postPending()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 
+class Observations;
 class RecordTable;
 
 // The record table as a Qt table model: one row per line, one column per catalogue field (`Linea`
@@ -15,6 +17,10 @@ class RecordTable;
 // was, the line in edit state, setData() false and storeRefused() with the table's message; the
 // model shows no box. postPending() stores the pending line and ignores a failure.
 //
+// With observations set, a cell with an observation answers a soft tint as its background (another
+// one on the "N°" cell for an observation on the whole line) and the reason as its tooltip; the
+// texts stay as they are. The model repaints the marks after every change of the observations.
+//
 // submit() is left as Qt's no-op: Qt calls it whenever the current row of a view changes, also when
 // the table itself moved to a line that is still being added.
 class RecordTableModel : public QAbstractTableModel {
@@ -24,6 +30,15 @@ public:
     explicit RecordTableModel(RecordTable &table, QObject *parent = nullptr);
 
     RecordTable &table() const { return m_table; }
+
+    // The observations whose cells are marked, or nullptr for none; they must be of this table, and
+    // the model forgets them when they are destroyed.
+    void setObservations(const Observations *observations);
+    const Observations *observations() const { return m_observations; }
+
+    // The backgrounds of a cell with an observation, and of the "N°" cell of a line with one.
+    static QColor observationTint();
+    static QColor lineObservationTint();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -54,10 +69,13 @@ private:
     void onCurrentRowChanged(int row);
 
     void markerChanged(int row);
+    void observationsChanged();
 
     RecordTable &m_table;
     int m_rows = 0;
     int m_markerRow = -1;
     bool m_refused = false;
     int m_following = 0;
+    const Observations *m_observations = nullptr;
+    bool m_marksPending = false;
 };

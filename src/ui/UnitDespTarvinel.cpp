@@ -7,17 +7,20 @@
 #include "platform/Platform.h"
 #include "ui/CodeMenu.h"
 #include "ui/HelpWindow.h"
+#include "ui/ObservationStatus.h"
 #include "ui/Pictures.h"
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
 #include "ui/UnitAcercade.h"
 #include "ui/UnitBuscar.h"
 #include "ui/UnitModMasiva.h"
+#include "ui/UnitObservaciones.h"
 #include "ui/codes/UnitModCodTarvinel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
 #include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/WindowFont.h"
 #include "util/Cp1252.h"
+#include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
 #include <QFrame>
@@ -52,7 +55,7 @@ QString textFileFolder()
 
 TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_layout(layout)
+      m_observations(m_table, CodeTables::read(programinfo::codeTableFilePath())), m_layout(layout)
 {
     setObjectName(QStringLiteral("FrmTarvinel"));
     setWindowTitle(QStringLiteral("Listado para Tarvinel"));
@@ -112,6 +115,9 @@ void TFrmTarvinel::buildControls()
     QToolButton *contratos =
         addButton("SpeedButton11", QStringLiteral("2° Contra."), QStringLiteral("Asigna segundos contratos"),
                   pictures::secondContract());
+    QToolButton *observaciones =
+        addButton("SpeedButton12", QStringLiteral("O&bservaciones"), QStringLiteral("Lista de observaciones"),
+                  pictures::observations());
     QToolButton *ayuda = addButton("SpeedButton8", QString(), QStringLiteral("Ayuda"), pictures::help());
     QToolButton *acerca =
         addButton("SpeedButton10", QString(), QStringLiteral("Acerca de..."), pictures::about());
@@ -130,12 +136,16 @@ void TFrmTarvinel::buildControls()
     connect(cerrar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton4Click));
     connect(masiva, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton9Click));
     connect(contratos, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton11Click));
+    connect(observaciones, &QToolButton::clicked, this,
+            guardedAction(this, &TFrmTarvinel::Observaciones1Click));
 
     m_model = new RecordTableModel(m_table, this);
+    m_model->setObservations(&m_observations);
     DBGrid1 = new RecordGrid(*m_model, this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     outer->addWidget(DBGrid1, 1);
+    outer->addWidget(new ObservationStatus(m_table, m_observations, this));
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this,
             guardedAction(this, &TFrmTarvinel::DBGrid1DblClick));
     connect(DBGrid1, &QWidget::customContextMenuRequested, this,
@@ -154,6 +164,8 @@ void TFrmTarvinel::buildControls()
     PopupMenu1->addAction(QStringLiteral("Agregar"), this, guardedAction(this, &TFrmTarvinel::Agregar1Click));
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(QStringLiteral("Buscar"), this, guardedAction(this, &TFrmTarvinel::Buscar1Click));
+    PopupMenu1->addAction(QStringLiteral("Observaciones"), this,
+                          guardedAction(this, &TFrmTarvinel::Observaciones1Click));
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -309,6 +321,8 @@ void TFrmTarvinel::CodeMenuItemClick(int item)
         TFrmModCodTarvinel editor(codesections::name(table).toByteArray(), codesections::width(table), this);
         editor.setWindowTitle(codesections::caption(table).toString());
         platform::current().showModal(editor);
+        // A code added or removed there counts at once.
+        m_observations.setCodeTables(CodeTables::read(programinfo::codeTableFilePath()));
     });
 }
 
@@ -353,6 +367,17 @@ void TFrmTarvinel::Buscar1Click()
         return;
     TFrmBuscar search(m_table, this);
     platform::current().showModal(search);
+}
+
+void TFrmTarvinel::Observaciones1Click()
+{
+    if (!DBGrid1->finishEditing())
+        return;
+    TFrmObservaciones list(m_table, m_observations, this);
+    if (platform::current().showModal(list) != QDialog::Accepted)
+        return;
+    if (const std::optional<ObservationCell> cell = list.chosen())
+        DBGrid1->showCell(cell->row, cell->position);
 }
 
 void TFrmTarvinel::SpeedButton9Click()

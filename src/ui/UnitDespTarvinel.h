@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/Observations.h"
 #include "export/GenExport.h"
 #include "model/LineLayout.h"
 #include "model/RecordTable.h"
@@ -15,6 +16,10 @@ class RecordTableModel;
 // bar `Panel1` and the grid's and code menus. The window owns the record table `RxMem`; the reader
 // opens and fills it before the window is shown, and closing the window closes it. The layout is
 // the one chosen in the format dialog, in which "Crear &Arch." writes the file back.
+//
+// Every cell the service would refuse is marked in the grid (`m_observations`, checked against the
+// code tables of Tarvinel.cfg as it is when the window is made and after each code-table edit); the
+// status line under the grid counts them and "O&bservaciones" lists them.
 //
 // Closing asks first when lines were changed, added or deleted since the window was shown or the
 // file was last written: OK closes and discards them, Cancel keeps the window open.
@@ -55,14 +60,16 @@ private:
     void DBGrid1ContextMenu(const QPoint &pos);
     void Agregar1Click();
 
-    void SpeedButton9Click();  // "Masi&va"
-    void SpeedButton11Click(); // "2° Contra."
-    void Buscar1Click();       // grid menu "Buscar"
+    void SpeedButton9Click();   // "Masi&va"
+    void SpeedButton11Click();  // "2° Contra."
+    void Buscar1Click();        // grid menu "Buscar"
+    void Observaciones1Click(); // "O&bservaciones", grid menu "Observaciones"
 
     void buildControls();
     QToolButton *addButton(const char *name, const QString &caption, const QString &hint, const QIcon &glyph);
 
     RecordTable m_table;
+    Observations m_observations;
     TGenExport GenExport1{this};
     linelayout::Layout m_layout;
     RecordTableModel *m_model = nullptr;
