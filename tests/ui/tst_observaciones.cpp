@@ -2,6 +2,7 @@
 #include "model/RecordTable.h"
 #include "ui/ObservationStatus.h"
 #include "ui/RecordGrid.h"
+#include "ui/RecordTableModel.h"
 #include "ui/UnitDespTarvinel.h"
 #include "ui/UnitObservaciones.h"
 #include "util/ProgramInfo.h"
@@ -10,7 +11,9 @@
 #include "TestFiles.h"
 #include "TestLocale.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +41,7 @@ private Q_SLOTS:
     void f8VisitsTheFaults_data();
     void f8VisitsTheFaults();
     void listIsSavedAndLeadsToItsCell();
+    void aStoredCellLosesItsMark();
     void statusLine_data();
     void statusLine();
 
@@ -119,6 +123,22 @@ void TestObservaciones::listIsSavedAndLeadsToItsCell()
     QCOMPARE(m_platform.pendingModalHandlers(), 0);
     QCOMPARE(fileBytes(saved), fileBytes(dataFile(QStringLiteral("three_faults_list.txt"))));
     QCOMPARE((Cell{grid()->currentIndex().row(), grid()->currentIndex().column()}), kFaults[1]);
+}
+
+void TestObservaciones::aStoredCellLosesItsMark()
+{
+    auto *status = m_window->findChild<QLabel *>(QStringLiteral("StatusObservaciones"));
+    QCOMPARE(status->text(), QStringLiteral("5 líneas · 3 observaciones en 2 líneas · F8 siguiente"));
+    auto &model = *grid()->model();
+    const QModelIndex dv = model.index(kFaults[0].first, kFaults[0].second);
+    QSignalSpy repainted(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(model.setData(dv, QStringLiteral("5")));
+    QVERIFY(grid()->recordModel().postPending());
+    QVERIFY(!dv.data(Qt::BackgroundRole).isValid());
+    QCOMPARE(status->text(), QStringLiteral("5 líneas · 2 observaciones en 1 línea · F8 siguiente"));
+    QTRY_VERIFY(std::any_of(repainted.cbegin(), repainted.cend(), [](const QList<QVariant> &signal) {
+        return signal.at(2).value<QList<int>>().contains(Qt::BackgroundRole);
+    }));
 }
 
 void TestObservaciones::statusLine_data()

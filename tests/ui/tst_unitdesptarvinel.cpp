@@ -194,6 +194,7 @@ void TestUnitDespTarvinel::buttonBar_data()
     row("SpeedButton2", "C&ódigos", "Modifica códigos de Tarvinel", true);
     row("SpeedButton9", "Masi&va", "Modificación masiva", true);
     row("SpeedButton11", "2° Contra.", "Asigna segundos contratos", true);
+    row("SpeedButton12", "O&bservaciones", "Lista de observaciones", true);
     row("SpeedButton8", "", "Ayuda", true);
     row("SpeedButton10", "", "Acerca de...", true);
     row("SpeedButton4", "", "Cerrar esta pantalla", true);
@@ -217,8 +218,8 @@ void TestUnitDespTarvinel::buttonBar()
                                  QStringLiteral("SpeedButton5"), QStringLiteral("SpeedButton6"),
                                  QStringLiteral("SpeedButton7"), QStringLiteral("SpeedButton2"),
                                  QStringLiteral("SpeedButton9"), QStringLiteral("SpeedButton11"),
-                                 QStringLiteral("SpeedButton8"), QStringLiteral("SpeedButton10"),
-                                 QStringLiteral("SpeedButton4")}));
+                                 QStringLiteral("SpeedButton12"), QStringLiteral("SpeedButton8"),
+                                 QStringLiteral("SpeedButton10"), QStringLiteral("SpeedButton4")}));
 
     const QToolButton *button = l.button(name.toLatin1().constData());
     QVERIFY(button);
@@ -263,8 +264,9 @@ void TestUnitDespTarvinel::gridMenu()
     QStringList texts;
     for (const QAction *action : menu->actions())
         texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(texts, QStringList({QStringLiteral("Modificar"), QStringLiteral("Eliminar"),
-                                 QStringLiteral("Agregar"), QStringLiteral("-"), QStringLiteral("Buscar")}));
+    QCOMPARE(texts,
+             QStringList({QStringLiteral("Modificar"), QStringLiteral("Eliminar"), QStringLiteral("Agregar"),
+                          QStringLiteral("-"), QStringLiteral("Buscar"), QStringLiteral("Observaciones")}));
     QCOMPARE(l.grid()->contextMenuPolicy(), Qt::CustomContextMenu);
 
     // "Eliminar" is the button's action.
