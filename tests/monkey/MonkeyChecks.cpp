@@ -128,8 +128,10 @@ QString WrittenFileCheck::check(RecordTable &table, linelayout::Layout layout, b
     const int comparable = failure.isEmpty() ? back.rowCount() : back.rowCount() - 1;
     if (failure.isEmpty() && back.rowCount() != table.rowCount())
         return QStringLiteral("%1 lines written read back as %2").arg(table.rowCount()).arg(back.rowCount());
+    // The lines the program asked about before writing them: their columns or fields move.
     const auto misaligned = [&](int row) {
-        return layout == linelayout::Layout::Fixed && linelayout::firstMisfitField(table, row) != 0;
+        return layout == linelayout::Layout::Fixed ? linelayout::firstMisfitField(table, row) != 0
+                                                   : linelayout::firstSeparatorField(table, row) != 0;
     };
     if (!failure.isEmpty() && !misaligned(comparable))
         return QStringLiteral("the file written does not read back at line %1: %2")
