@@ -155,6 +155,8 @@ int Monkey::run()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     m_menuLoopTimer.stop();
+    for (const QString &window : std::as_const(m_platform->modalWindows))
+        ++m_windowsShown[window];
     m_platform.reset();
     return m_step;
 }
@@ -269,6 +271,7 @@ void Monkey::check()
             const auto &messages = m_platform->messages;
             for (qsizetype i = m_writtenFileCheck.messagesAtSaving(); i < messages.size(); ++i)
                 refused = refused || messages.at(i).icon == platform::Icon::Error;
+            ++m_filesChecked;
             const QString failure = m_writtenFileCheck.check(listing->RxMem(), listing->layout(), refused);
             if (!failure.isEmpty())
                 fail(failure);

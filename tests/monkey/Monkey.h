@@ -5,6 +5,7 @@
 #include "RandomUser.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QTimer>
 
@@ -32,6 +33,10 @@ public:
     // Runs until the steps are done, the deadline has passed or the user ended the program; answers
     // the number of steps taken.
     int run();
+    // How often each kind of window was shown modally in this run, and how many declaration files
+    // were written and checked.
+    const QMap<QString, int> &windowsShown() const { return m_windowsShown; }
+    int filesChecked() const { return m_filesChecked; }
 
 private:
     void step();
@@ -60,6 +65,8 @@ private:
     QList<int> m_stepLevels; // the event-loop level at which each step on the stack began
     QTimer m_menuLoopTimer;
     bool m_menuStepPosted = false;
+    QMap<QString, int> m_windowsShown;
+    int m_filesChecked = 0;
 };
 
 // Where a crash happened: set at every step, printed by the handlers of fatal signals and of the

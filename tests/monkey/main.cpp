@@ -50,12 +50,20 @@ int main(int argc, char *argv[])
                                 : Monkey::Clock::time_point::max();
     quint64 runs = 0;
     long long total = 0;
+    long long files = 0;
+    QMap<QString, int> windows;
     do {
         Monkey monkey(first + runs, stepsPerRun, deadline, parser.isSet(verbose));
         total += monkey.run();
+        files += monkey.filesChecked();
+        for (auto shown = monkey.windowsShown().cbegin(); shown != monkey.windowsShown().cend(); ++shown)
+            windows[shown.key()] += shown.value();
         ++runs;
     } while (timed && Monkey::Clock::now() < deadline);
-    std::printf("monkey: %llu runs from seed %llu, %lld steps, every check held\n",
-                static_cast<unsigned long long>(runs), static_cast<unsigned long long>(first), total);
+    std::printf("monkey: %llu runs from seed %llu, %lld steps, %lld declaration files written, every check "
+                "held\n",
+                static_cast<unsigned long long>(runs), static_cast<unsigned long long>(first), total, files);
+    for (auto shown = windows.cbegin(); shown != windows.cend(); ++shown)
+        std::printf("   %s shown %d times\n", qPrintable(shown.key()), shown.value());
     return 0;
 }
