@@ -237,12 +237,15 @@ void TFrmTarvinel::SpeedButton1Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    // A line whose columns would move is unreadable for the service: written only when asked for.
-    if (m_layout == linelayout::Layout::Fixed) {
-        const auto misaligned = declaration::firstMisalignedLine(m_table);
-        if (misaligned && !boxes::question(this, declaration::misalignmentQuestion(*misaligned)))
-            return;
-    }
+    // A line whose columns or fields would move is unreadable for the service: written only when
+    // asked for.
+    const bool fixed = m_layout == linelayout::Layout::Fixed;
+    const auto misaligned =
+        fixed ? declaration::firstMisalignedLine(m_table) : declaration::firstSplitLine(m_table);
+    if (misaligned
+        && !boxes::question(this, fixed ? declaration::misalignmentQuestion(*misaligned)
+                                        : declaration::splitQuestion(*misaligned)))
+        return;
     platform::FileRequest request;
     request.folder = textFileFolder();
     request.fileName = QStringLiteral("Tarvinel");
