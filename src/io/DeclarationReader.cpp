@@ -1,8 +1,8 @@
 #include "io/DeclarationReader.h"
 
-#include "io/IoErrorMessage.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
+#include "util/IoErrorMessage.h"
 #include "util/Regional.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "io/DeclarationWriter.h"
 
-#include "io/IoErrorMessage.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 #include "util/Cp1252.h"
+#include "util/IoErrorMessage.h"
 #include "util/ReplacingFile.h"
 
 #include <QFileDevice>

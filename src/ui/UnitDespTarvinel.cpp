@@ -1,5 +1,6 @@
 #include "ui/UnitDespTarvinel.h"
 
+#include "io/DeclarationReader.h"
 #include "io/DeclarationWriter.h"
 #include "model/TableOperations.h"
 #include "platform/ActionGuard.h"
@@ -66,11 +67,11 @@ TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
     setWindowState(Qt::WindowMaximized);
 }
 
-TFrmTarvinel::~TFrmTarvinel()
+TFrmTarvinel::~TFrmTarvinel() = default;
+
+void TFrmTarvinel::load(const QString &path)
 {
-    // The grid and its model refer to the table, a member that goes before the window's children.
-    delete DBGrid1;
-    delete m_model;
+    declaration::read(path, m_layout, m_table);
 }
 
 RecordTable &TFrmTarvinel::RxMem()
@@ -131,18 +132,18 @@ void TFrmTarvinel::buildControls()
     connect(masiva, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton9Click));
     connect(contratos, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton11Click));
 
-    m_model = new RecordTableModel(m_table, this);
-    DBGrid1 = new RecordGrid(*m_model, this);
+    m_model = std::make_unique<RecordTableModel>(m_table);
+    DBGrid1 = std::make_unique<RecordGrid>(*m_model, this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    outer->addWidget(DBGrid1, 1);
-    connect(DBGrid1, &QAbstractItemView::doubleClicked, this,
+    outer->addWidget(DBGrid1.get(), 1);
+    connect(DBGrid1.get(), &QAbstractItemView::doubleClicked, this,
             guardedAction(this, &TFrmTarvinel::DBGrid1DblClick));
-    connect(DBGrid1, &QWidget::customContextMenuRequested, this,
+    connect(DBGrid1.get(), &QWidget::customContextMenuRequested, this,
             guardedAction(this, &TFrmTarvinel::DBGrid1ContextMenu));
     // After the cell editor has closed, so that the box does not take its focus while it commits.
     connect(
-        m_model, &RecordTableModel::storeRefused, this,
+        m_model.get(), &RecordTableModel::storeRefused, this,
         [this](const QString &message) { boxes::error(this, message); }, Qt::QueuedConnection);
 
     PopupMenu1 = new QMenu(this);

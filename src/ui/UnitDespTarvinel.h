@@ -1,10 +1,12 @@
 #pragma once
 
-#include "export/GenExport.h"
 #include "model/LineLayout.h"
 #include "model/RecordTable.h"
+#include "ui/export/GenExport.h"
 
 #include <QDialog>
+
+#include <memory>
 
 class QMenu;
 class QToolButton;
@@ -12,9 +14,9 @@ class RecordGrid;
 class RecordTableModel;
 
 // The listing window: every line of the loaded declaration file in the grid `DBGrid1`, the button
-// bar `Panel1` and the grid's and code menus. The window owns the record table `RxMem`; the reader
-// opens and fills it before the window is shown, and closing the window closes it. The layout is
-// the one chosen in the format dialog, in which "Crear &Arch." writes the file back.
+// bar `Panel1` and the grid's and code menus. The window owns the record table `RxMem`; load() fills
+// it before the window is shown, and closing the window closes it. The layout is the one chosen in
+// the format dialog, in which the file is read and "Crear &Arch." writes it back.
 //
 // Closing asks first when lines were changed, added or deleted since the window was shown or the
 // file was last written: OK closes and discards them, Cancel keeps the window open.
@@ -24,6 +26,10 @@ class TFrmTarvinel : public QDialog {
 public:
     explicit TFrmTarvinel(linelayout::Layout layout, QWidget *parent = nullptr);
     ~TFrmTarvinel() override;
+
+    // Reads the declaration file at `path` into `RxMem` in the window's layout, before the window is
+    // shown. It fails as declaration::read() does; a window whose load failed is to be discarded.
+    void load(const QString &path);
 
     RecordTable &RxMem();
     linelayout::Layout layout() const { return m_layout; }
@@ -65,8 +71,10 @@ private:
     RecordTable m_table;
     TGenExport GenExport1{this};
     linelayout::Layout m_layout;
-    RecordTableModel *m_model = nullptr;
-    RecordGrid *DBGrid1 = nullptr;
+    // Held here rather than left to the window's children, which outlive every member: declared
+    // after the table, the grid goes before its model and the model before the table they read.
+    std::unique_ptr<RecordTableModel> m_model;
+    std::unique_ptr<RecordGrid> DBGrid1;
     QWidget *Panel1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QMenu *PopupMenu2 = nullptr;

@@ -1,9 +1,9 @@
 // A user's whole way through the program: main window, format dialog, reader, listing, writer.
 
 #include "app/UnitPrincipal.h"
-#include "io/UnitSeleccionar.h"
 #include "model/RecordTable.h"
 #include "ui/UnitDespTarvinel.h"
+#include "ui/UnitSeleccionar.h"
 #include "ui/widgets/RadioGroup.h"
 #include "util/ProgramInfo.h"
 
