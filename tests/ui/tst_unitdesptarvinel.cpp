@@ -7,8 +7,6 @@
 #include "ui/UnitBuscar.h"
 #include "ui/UnitDespTarvinel.h"
 #include "ui/UnitModMasiva.h"
-#include "ui/editor/DatosTarvinelUi.h"
-#include "ui/editor/UnitDatosTarvinel.h"
 #include "ui/widgets/CodeComboBox.h"
 #include "ui/widgets/PictureEdit.h"
 #include "ui/widgets/RadioGroup.h"
@@ -17,6 +15,7 @@
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
+#include "Controls.h"
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 #include "TestLocale.h"
@@ -479,7 +478,7 @@ void TestUnitDespTarvinel::separatorRefusedInTexts()
     }
     case TextEntry::EditorBox:
         l.platform.onNextModal([&](QDialog &dialog) {
-            QLineEdit *box = static_cast<TFrmDatosTarvinel &>(dialog).ui().EdApepat;
+            QLineEdit *box = control<QLineEdit>(dialog, "EdApepat");
             box->clear();
             QTest::keyClicks(box, typed);
             shown = box->text();
