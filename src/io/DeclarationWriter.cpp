@@ -86,6 +86,24 @@ QString misalignmentQuestion(const Misalignment &misalignment)
         .arg(misalignment.width);
 }
 
+std::optional<Misalignment> firstSplitLine(const RecordTable &table)
+{
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (const int field = linelayout::firstSeparatorField(table, row))
+            return Misalignment{row, field, table.textAt(row, field), 0};
+    }
+    return std::nullopt;
+}
+
+QString splitQuestion(const Misalignment &misalignment)
+{
+    return QStringLiteral("La línea %1 tiene un \";\" en el campo %2 (\"%3\"), así que los campos que le "
+                          "siguen quedarían corridos. ¿Desea grabar el archivo de todos modos?")
+        .arg(misalignment.row + 1)
+        .arg(catalogue::caption(misalignment.field))
+        .arg(cp1252::toUnicode(misalignment.text));
+}
+
 void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
 {
     // A grid over the table would otherwise follow the walk row by row.

@@ -152,6 +152,11 @@ QByteArray newLine(Layout layout)
 
 } // namespace
 
+QByteArrayView refusedInText(Layout layout)
+{
+    return layout == Layout::Separated ? QByteArrayView(";") : QByteArrayView();
+}
+
 FieldTexts rowTexts(const RecordTable &table, int row)
 {
     FieldTexts texts;
@@ -200,6 +205,17 @@ void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout
         at = put(at, text.isEmpty() && isMovementDate(i) ? QByteArrayView(" ") : text);
     }
     out.resize(start + (at - begin));
+}
+
+int firstSeparatorField(const RecordTable &table, int row)
+{
+    const RowView stored = table.rowView(row);
+    for (int number = 1; number <= catalogue::kLineFieldCount; ++number) {
+        const StoredValue value = stored.value(number);
+        if (value.kind == FieldKind::Text && value.text.contains(';'))
+            return number;
+    }
+    return 0;
 }
 
 int firstMisfitField(const RecordTable &table, int row)

@@ -258,10 +258,28 @@ void RecordGrid::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
+void RecordGrid::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    // Qt scrolls to a new current cell only while the view is visible: a table filled before the
+    // window is shown would open with its current line out of sight.
+    revealCurrentLine();
+}
+
 void RecordGrid::resizeEvent(QResizeEvent *event)
 {
+    // Called for the viewport's size too: a window maximised after it was shown, or a scroll bar
+    // that appears, takes room from the bottom of the grid.
     QTableView::resizeEvent(event);
     updateFrozenGeometry();
+    revealCurrentLine();
+}
+
+void RecordGrid::revealCurrentLine()
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid())
+        scrollTo(m_model.index(current.row(), 0)); // the line, keeping the sideways scroll
 }
 
 void RecordGrid::updateGeometries()

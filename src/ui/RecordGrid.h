@@ -10,8 +10,9 @@ class RecordTableModel;
 // grid scrolls sideways (a second view laid over the first column, sharing the model, the
 // selection and the kind of cell editor), the catalogue's column widths scaled to the font at hand,
 // and in-place editing. Shift+F10 asks for the pop-up menu as the Menu key does.
-// The grid's current row follows the table's current row and moves it. Enter stores the pending
-// line; a value the field refuses keeps the cell where it is.
+// The grid's current row follows the table's current row and moves it, and is in view whenever the
+// grid is shown or resized and after every move of the table. Enter stores the pending line; a
+// value the field refuses keeps the cell where it is.
 //
 // Sized for 100 000 lines: fixed row heights and no sizing of any header to its contents.
 class RecordGrid : public QTableView {
@@ -36,6 +37,7 @@ protected:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void updateGeometries() override;
 
@@ -49,6 +51,8 @@ private:
     void fitLineNumbers();
     void hideFrozenColumns();
     void updateFrozenGeometry();
+    // Scrolls the current line into view, whatever the grid shows sideways.
+    void revealCurrentLine();
     void onCurrentCellChanged(const QModelIndex &current);
     void followTable(int row);
     void onModelReset();

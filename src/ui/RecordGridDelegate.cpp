@@ -1,7 +1,7 @@
 #include "ui/RecordGridDelegate.h"
 
 #include "model/FieldCatalogue.h"
-#include "ui/TypedUpperCaseValidator.h"
+#include "ui/widgets/Cp1252Validator.h"
 
 #include <QLineEdit>
 
@@ -12,7 +12,7 @@ QWidget *RecordGridDelegate::createEditor(QWidget *parent, const QStyleOptionVie
 {
     auto *edit = new QLineEdit(parent);
     edit->setFrame(false);
-    edit->setValidator(new TypedUpperCaseValidator(edit));
+    new Cp1252Validator(Cp1252Validator::Capitals::AsciiLetters, edit);
     const FieldDef &field = catalogue::field(index.column());
     if (field.kind == FieldKind::Text)
         edit->setMaxLength(field.size);
@@ -28,9 +28,10 @@ void RecordGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index
         return;
     const QString text = index.data(Qt::EditRole).toString();
     // The stored text keeps its case; only what the user types is mapped.
-    if (auto *validator = edit->findChild<TypedUpperCaseValidator *>())
-        validator->setBaseline(text);
-    edit->setText(text);
+    if (auto *validator = edit->findChild<Cp1252Validator *>())
+        validator->setStoredText(text);
+    else
+        edit->setText(text);
 }
 
 void RecordGridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,

@@ -3,9 +3,10 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 
-// The cell editor of the listing grid: a line edit that turns typed "a" to "z" into capitals and
-// takes at most the size of a text field. The delegate remembers its open editor so that the grid
-// can store it before an action of the window works on the table.
+// The cell editor of the listing grid: a line edit that turns typed "a" to "z" into capitals, takes
+// at most the size of a text field and only what the program can store (Cp1252Validator). The
+// delegate remembers its open editor so that the grid can store it before an action of the window
+// works on the table.
 class RecordGridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

@@ -15,7 +15,9 @@
 #include "ui/UnitModMasiva.h"
 #include "ui/codes/UnitModCodTarvinel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
+#include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/WindowFont.h"
+#include "util/Cp1252.h"
 #include "util/WebAddresses.h"
 
 #include <QFrame>
@@ -55,6 +57,8 @@ TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
     setObjectName(QStringLiteral("FrmTarvinel"));
     setWindowTitle(QStringLiteral("Listado para Tarvinel"));
     setFont(windowFont());
+    // A separator typed into a text would split its field in two when the file is read back.
+    Cp1252Validator::refuseIn(this, cp1252::toUnicode(linelayout::refusedInText(m_layout)));
     buildControls();
     // Where no window manager maximises, the window still covers the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -233,12 +237,15 @@ void TFrmTarvinel::SpeedButton1Click()
 {
     if (!DBGrid1->finishEditing())
         return;
-    // A line whose columns would move is unreadable for the service: written only when asked for.
-    if (m_layout == linelayout::Layout::Fixed) {
-        const auto misaligned = declaration::firstMisalignedLine(m_table);
-        if (misaligned && !boxes::question(this, declaration::misalignmentQuestion(*misaligned)))
-            return;
-    }
+    // A line whose columns or fields would move is unreadable for the service: written only when
+    // asked for.
+    const bool fixed = m_layout == linelayout::Layout::Fixed;
+    const auto misaligned =
+        fixed ? declaration::firstMisalignedLine(m_table) : declaration::firstSplitLine(m_table);
+    if (misaligned
+        && !boxes::question(this, fixed ? declaration::misalignmentQuestion(*misaligned)
+                                        : declaration::splitQuestion(*misaligned)))
+        return;
     platform::FileRequest request;
     request.folder = textFileFolder();
     request.fileName = QStringLiteral("Tarvinel");
@@ -339,12 +346,8 @@ void TFrmTarvinel::Agregar1Click()
     if (!DBGrid1->finishEditing())
         return;
     auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, /*ModoAgregar=*/true, this);
-    const bool added = platform::current().showModal(*editor) == QDialog::Accepted;
-    const int newLine = m_table.currentRow();
+    platform::current().showModal(*editor);
     tableops::RenumerarLineas(m_table);
-    // The user goes on with the line just added, not with the last one the numbering reached.
-    if (added)
-        m_table.moveTo(newLine);
 }
 
 void TFrmTarvinel::Buscar1Click()

@@ -1,7 +1,7 @@
 #include "model/RecordTable.h"
 #include "ui/RecordGrid.h"
 #include "ui/RecordTableModel.h"
-#include "ui/TypedUpperCaseValidator.h"
+#include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/WindowFont.h"
 
 #include "TestLocale.h"
@@ -77,6 +77,7 @@ private Q_SLOTS:
     void typedLettersBecomeCapitals_data();
     void typedLettersBecomeCapitals();
     void cellEditorTurnsTypedLettersToCapitals();
+    void overtypedSmallLettersBecomeCapitals();
     void enterInEditorPostsLine();
     void enterInGridPostsPendingLine();
     void refusedValueKeepsCellAndEditState();
@@ -94,38 +95,46 @@ void TestRecordGrid::typedLettersBecomeCapitals_data()
 {
     QTest::addColumn<QString>("given"); // the text the edit starts with
     QTest::addColumn<int>("cursor");
+    QTest::addColumn<int>("selected"); // characters selected from the cursor on
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result");
 
-    QTest::addRow("small letters") << QString() << 0 << QStringLiteral("perez") << QStringLiteral("PEREZ");
-    QTest::addRow("ñ stays") << QString() << 0 << QStringLiteral("muñoz") << QStringLiteral("MUñOZ");
+    QTest::addRow("small letters") << QString() << 0 << 0 << QStringLiteral("perez")
+                                   << QStringLiteral("PEREZ");
+    QTest::addRow("ñ stays") << QString() << 0 << 0 << QStringLiteral("muñoz") << QStringLiteral("MUñOZ");
     QTest::addRow("ß stays one letter")
-        << QString() << 0 << QStringLiteral("straße") << QStringLiteral("STRAßE");
+        << QString() << 0 << 0 << QStringLiteral("straße") << QStringLiteral("STRAßE");
     QTest::addRow("accented letters stay")
-        << QString() << 0 << QStringLiteral("josé") << QStringLiteral("JOSé");
-    QTest::addRow("digits and signs") << QString() << 0 << QStringLiteral("12-k.") << QStringLiteral("12-K.");
+        << QString() << 0 << 0 << QStringLiteral("josé") << QStringLiteral("JOSé");
+    QTest::addRow("digits and signs")
+        << QString() << 0 << 0 << QStringLiteral("12-k.") << QStringLiteral("12-K.");
+    QTest::addRow("characters outside cp1252 dropped")
+        << QString() << 0 << 0 << QStringLiteral("aαb") << QStringLiteral("AB");
     QTest::addRow("given text keeps its case")
-        << QStringLiteral("juan") << 4 << QStringLiteral("x") << QStringLiteral("juanX");
+        << QStringLiteral("juan") << 4 << 0 << QStringLiteral("x") << QStringLiteral("juanX");
     QTest::addRow("typed before equal letters")
-        << QStringLiteral("aa") << 0 << QStringLiteral("a") << QStringLiteral("Aaa");
+        << QStringLiteral("aa") << 0 << 0 << QStringLiteral("a") << QStringLiteral("Aaa");
     QTest::addRow("typed in the middle")
-        << QStringLiteral("ab") << 1 << QStringLiteral("b") << QStringLiteral("aBb");
+        << QStringLiteral("ab") << 1 << 0 << QStringLiteral("b") << QStringLiteral("aBb");
+    QTest::addRow("over a selection that starts with the typed letter")
+        << QStringLiteral("gomez") << 0 << 5 << QStringLiteral("garcia") << QStringLiteral("GARCIA");
+    QTest::addRow("over a selection in the middle")
+        << QStringLiteral("gomez") << 1 << 3 << QStringLiteral("o") << QStringLiteral("gOz");
 }
 
 void TestRecordGrid::typedLettersBecomeCapitals()
 {
     QFETCH(QString, given);
     QFETCH(int, cursor);
+    QFETCH(int, selected);
     QFETCH(QString, typed);
     QFETCH(QString, result);
 
     QLineEdit edit;
-    auto *validator = new TypedUpperCaseValidator(&edit);
-    edit.setValidator(validator);
-    validator->setBaseline(given);
-    edit.setText(given);
+    auto *validator = new Cp1252Validator(Cp1252Validator::Capitals::AsciiLetters, &edit);
+    validator->setStoredText(given);
     QCOMPARE(edit.text(), given);
-    edit.setCursorPosition(cursor);
+    edit.setSelection(cursor, selected);
     typeText(&edit, typed);
     QCOMPARE(edit.text(), result);
 }
@@ -142,6 +151,20 @@ void TestRecordGrid::cellEditorTurnsTypedLettersToCapitals()
     QTRY_VERIFY(!f.grid.openEditor());
     QCOMPARE(f.table.textAt(1, kNombres), QByteArray("\xF1"
                                                      "AND\xFA \xDF"));
+}
+
+void TestRecordGrid::overtypedSmallLettersBecomeCapitals()
+{
+    Fixture f(1);
+    f.table.edit();
+    f.table.field(kApePat).setText("gomez");
+    f.table.post();
+    f.grid.setCurrentIndex(f.model.index(0, kApePat));
+    // The first key opens the editor with the stored text selected, and replaces it.
+    f.type(QStringLiteral("garcia"));
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    QTRY_VERIFY(!f.grid.openEditor());
+    QCOMPARE(f.table.textAt(0, kApePat), QByteArray("GARCIA"));
 }
 
 void TestRecordGrid::enterInEditorPostsLine()

@@ -7,6 +7,9 @@
 #include "ui/UnitBuscar.h"
 #include "ui/UnitDespTarvinel.h"
 #include "ui/UnitModMasiva.h"
+#include "ui/editor/DatosTarvinelUi.h"
+#include "ui/editor/UnitDatosTarvinel.h"
+#include "ui/widgets/CodeComboBox.h"
 #include "ui/widgets/PictureEdit.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpperCaseEdit.h"
@@ -137,6 +140,10 @@ private Q_SLOTS:
     void deleteFromEmptyTableAsksNothing();
     void deleteOnlyLineLeavesEmptyGrid();
     void refusedCellEditShowsErrorBox();
+    void separatorRefusedInTexts_data();
+    void separatorRefusedInTexts();
+    void currentLineInView_data();
+    void currentLineInView();
     void closeAsksOnlyAfterChanges_data();
     void closeAsksOnlyAfterChanges();
     void closeQuestionCancelKeepsWindow();
@@ -425,6 +432,92 @@ void TestUnitDespTarvinel::refusedCellEditShowsErrorBox()
     QCOMPARE(box.caption, programinfo::title());
     QCOMPARE(l.table().textAt(1, kRut), QByteArray("2000"));
     QCOMPARE(grid->model()->data(grid->model()->index(1, kRut)).toString(), QStringLiteral("2000"));
+}
+
+enum class TextEntry { GridCell, EditorBox, MassiveCombo };
+
+void TestUnitDespTarvinel::separatorRefusedInTexts_data()
+{
+    QTest::addColumn<TextEntry>("entry");
+    QTest::addColumn<linelayout::Layout>("layout");
+    QTest::addColumn<QString>("taken");
+    const auto separated = linelayout::Layout::Separated;
+    const auto fixed = linelayout::Layout::Fixed;
+    QTest::addRow("grid cell, separated") << TextEntry::GridCell << separated << QStringLiteral("DIAZPEREZ");
+    QTest::addRow("grid cell, fixed") << TextEntry::GridCell << fixed << QStringLiteral("DIAZ;PEREZ");
+    QTest::addRow("editor box, separated")
+        << TextEntry::EditorBox << separated << QStringLiteral("DIAZPEREZ");
+    QTest::addRow("editor box, fixed") << TextEntry::EditorBox << fixed << QStringLiteral("DIAZ;PEREZ");
+    QTest::addRow("massive combo, separated")
+        << TextEntry::MassiveCombo << separated << QStringLiteral("diazperez");
+    QTest::addRow("massive combo, fixed") << TextEntry::MassiveCombo << fixed << QStringLiteral("diaz;perez");
+}
+
+// A ";" in a text of a separated file would split its field when the file is read back.
+void TestUnitDespTarvinel::separatorRefusedInTexts()
+{
+    QFETCH(TextEntry, entry);
+    QFETCH(linelayout::Layout, layout);
+    QFETCH(QString, taken);
+    const QString typed = QStringLiteral("diaz;perez");
+    Listing l(1, layout);
+    QString shown;
+    switch (entry) {
+    case TextEntry::GridCell: {
+        l.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&l.window));
+        RecordGrid *grid = l.grid();
+        grid->setCurrentIndex(grid->model()->index(0, kApePat));
+        QTest::keyClicks(grid, typed.left(1));
+        auto *editor = qobject_cast<QLineEdit *>(grid->openEditor());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, typed.mid(1));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!grid->openEditor());
+        shown = cp1252::toUnicode(l.table().textAt(0, kApePat));
+        break;
+    }
+    case TextEntry::EditorBox:
+        l.platform.onNextModal([&](QDialog &dialog) {
+            QLineEdit *box = static_cast<TFrmDatosTarvinel &>(dialog).ui().EdApepat;
+            box->clear();
+            QTest::keyClicks(box, typed);
+            shown = box->text();
+            dialog.reject();
+        });
+        l.button("SpeedButton6")->click();
+        break;
+    case TextEntry::MassiveCombo:
+        l.platform.onNextModal([&](QDialog &dialog) {
+            auto &massive = static_cast<TFrmModMasiva &>(dialog);
+            massive.RadioGroup1->button(0)->click();
+            QTest::keyClicks(massive.CBox1->lineEdit(), typed);
+            shown = massive.CBox1->currentText();
+            dialog.reject();
+        });
+        l.button("SpeedButton9")->click();
+        break;
+    }
+    QCOMPARE(shown, taken);
+}
+
+void TestUnitDespTarvinel::currentLineInView_data()
+{
+    QTest::addColumn<QSize>("resized"); // after it was shown, as a window manager does; empty: not
+    QTest::addRow("as shown") << QSize();
+    QTest::addRow("made smaller") << QSize(500, 300);
+}
+
+void TestUnitDespTarvinel::currentLineInView()
+{
+    QFETCH(QSize, resized);
+    Listing l(300);
+    QVERIFY(QTest::qWaitForWindowExposed(&l.window));
+    if (resized.isValid())
+        l.window.resize(resized);
+    RecordGrid *grid = l.grid();
+    QCOMPARE(grid->currentIndex().row(), 299);
+    QVERIFY(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex())));
 }
 
 enum class Before {

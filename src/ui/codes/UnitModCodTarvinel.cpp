@@ -167,8 +167,9 @@ void TFrmModCodTarvinel::BitBtn1Click()
             return;
         }
         const EditedCodeTable::Parts parts = m_table.modify(row);
-        EdCodigo->setText(cp1252::toUnicode(parts.code));
-        EdGlosa->setText(cp1252::toUnicode(parts.glosa));
+        // A loaded code keeps its case; only letters typed into the field become capitals.
+        EdCodigo->setStoredText(cp1252::toUnicode(parts.code));
+        EdGlosa->setStoredText(cp1252::toUnicode(parts.glosa));
         startEditing();
     });
 }
@@ -216,7 +217,7 @@ void TFrmModCodTarvinel::EdCodigoExit()
     const QByteArray code = cp1252::fromUnicode(EdCodigo->text());
     const QByteArray padded = EditedCodeTable::paddedCode(code, m_table.width());
     if (padded != code)
-        EdCodigo->setText(cp1252::toUnicode(padded));
+        EdCodigo->setStoredText(cp1252::toUnicode(padded));
 }
 
 void TFrmModCodTarvinel::EdGlosaExit()

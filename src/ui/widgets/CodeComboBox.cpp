@@ -13,7 +13,7 @@ CodeComboBox::CodeComboBox(QWidget *parent) : QComboBox(parent)
     // The default completer of an editable combo box completes inline, turning "1" into the
     // first entry that begins with 1.
     setCompleter(nullptr);
-    setValidator(new Cp1252Validator(false, this));
+    new Cp1252Validator(Cp1252Validator::Capitals::None, lineEdit());
     dataentry::markEnterActsAsTab(this);
     dataentry::markEnterActsAsTab(lineEdit());
     // A loaded or chosen entry longer than the box shows its code and the start of its

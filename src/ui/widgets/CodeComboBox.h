@@ -6,8 +6,8 @@
 
 // The record editor's combo box of code-table entries: an editable drop-down list whose entries
 // come as Windows-1252 bytes. The user may pick an entry or type any text; only Windows-1252
-// characters are taken. Nothing completes or rewrites what is typed into an entry, and typed text
-// is never added to the list.
+// characters that the window does not refuse are taken (Cp1252Validator). Nothing completes or
+// rewrites what is typed into an entry, and typed text is never added to the list.
 //
 // The value is currentText(), the text in the box; load it with setCurrentText() (which sets the
 // text, whether or not it is an entry) or setCurrentIndex() (-1 or an index past the end leaves

@@ -10,9 +10,8 @@ constexpr int kNoLimit = 32767; // QLineEdit's own default
 UpperCaseEdit::UpperCaseEdit(QWidget *parent) : UpperCaseEdit(0, parent) {}
 
 UpperCaseEdit::UpperCaseEdit(int charLimit, QWidget *parent)
-    : QLineEdit(parent), m_validator(new Cp1252Validator(true, this))
+    : QLineEdit(parent), m_validator(new Cp1252Validator(Cp1252Validator::Capitals::Letters, this))
 {
-    setValidator(m_validator);
     setCharLimit(charLimit);
     dataentry::markEnterActsAsTab(this);
 }
@@ -25,20 +24,17 @@ void UpperCaseEdit::setCharLimit(int limit)
 
 void UpperCaseEdit::setStoredText(const QString &text)
 {
-    const bool upper = m_validator->upperCase();
-    m_validator->setUpperCase(false);
-    setText(text);
-    m_validator->setUpperCase(upper);
+    m_validator->setStoredText(text);
 }
 
 bool UpperCaseEdit::upperCase() const
 {
-    return m_validator->upperCase();
+    return m_validator->capitals() != Cp1252Validator::Capitals::None;
 }
 
 void UpperCaseEdit::setUpperCase(bool on)
 {
-    m_validator->setUpperCase(on);
+    m_validator->setCapitals(on ? Cp1252Validator::Capitals::Letters : Cp1252Validator::Capitals::None);
     if (on)
-        setText(Cp1252Validator::mended(text(), true));
+        setText(Cp1252Validator::mended(text(), Cp1252Validator::Capitals::Letters));
 }

@@ -5,12 +5,12 @@
 class Cp1252Validator;
 
 // The record editor's text box: one line of free text, at most `charLimit` characters (0 = no
-// limit), upper case by default. Only Windows-1252 characters are taken: others are dropped as
-// they arrive. With upper case on, letters become capitals as they enter the box, typed, pasted
-// or set with setText(), but only where the capital is a Windows-1252 character of its own: "ñ"
-// becomes "Ñ", "ß" stays "ß" and never becomes "SS". A stored text shown with setStoredText()
-// keeps its case; only what enters the box after it is converted. text() is the value. Enter acts
-// as Tab under the program's Enter filter.
+// limit), upper case by default. Only Windows-1252 characters are taken: others, and those the
+// window refuses (Cp1252Validator::refuseIn), are dropped as they arrive. With upper case on, letters become
+// capitals as they enter the box, typed, pasted or set with setText(), but only where the capital is a
+// Windows-1252 character of its own: "ñ" becomes "Ñ", "ß" stays "ß" and never becomes "SS". A stored text
+// shown with setStoredText() keeps its case; only what enters the box after it is converted. text() is the
+// value. Enter acts as Tab under the program's Enter filter.
 class UpperCaseEdit : public QLineEdit {
     Q_OBJECT
 

@@ -22,13 +22,15 @@ namespace {
 
 const QString kSelectEntry = QStringLiteral("Debe seleccionar un dato");
 
-// A code-table editor on "TipoPago" (width 2) of a Tarvinel.cfg of its own, shown and active.
+// A code-table editor on "TipoPago" (width 2) of a Tarvinel.cfg of its own, whose section
+// "TipoPago" holds `entries`, shown and active.
 struct Editor {
-    explicit Editor(const QByteArray &section = "TipoPago", int width = 2)
+    explicit Editor(
+        const QByteArray &section = "TipoPago", int width = 2,
+        const QByteArray &entries = "01 Remuneraciones=0\r\n02 Gratificaciones=1\r\n03 Bono=2\r\n")
     {
         programinfo::setProgramFolder(folder.path());
-        writeFileBytes(cfgPath(),
-                       "[TipoPago]\r\n01 Remuneraciones=0\r\n02 Gratificaciones=1\r\n03 Bono=2\r\n");
+        writeFileBytes(cfgPath(), "[TipoPago]\r\n" + entries);
         window = std::make_unique<TFrmModCodTarvinel>(section, width);
         window->show();
         window->activateWindow();
@@ -68,6 +70,8 @@ private Q_SLOTS:
     void deleteAsks_data();
     void deleteAsks();
     void enterAfterDescriptionStores();
+    void loadedCodeKeepsItsCase_data();
+    void loadedCodeKeepsItsCase();
     void refusedWrite();
     void helpTexts_data();
     void helpTexts();
@@ -138,6 +142,31 @@ void TestModCodTarvinel::enterAfterDescriptionStores()
     e.enter("EdGlosa", QStringLiteral("Retroactivo"));
     QCOMPARE(e.inFile().constLast(), QByteArray("07 Retroactivo"));
     QVERIFY(e.platform.messages.isEmpty());
+}
+
+void TestModCodTarvinel::loadedCodeKeepsItsCase_data()
+{
+    QTest::addColumn<QString>("typed"); // into the code field; empty leaves it as loaded
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addRow("left as loaded") << QString() << QByteArray("a Primer tramo");
+    QTest::addRow("typed") << QStringLiteral("b") << QByteArray("B Primer tramo");
+}
+
+void TestModCodTarvinel::loadedCodeKeepsItsCase()
+{
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, stored);
+    Editor e("TipoPago", 1, "a Primer tramo=0\r\n");
+    QVERIFY(QTest::qWaitForWindowActive(e.window.get()));
+    e.list()->setCurrentRow(0);
+    e.click("BitBtn1");
+    QCOMPARE(e.field("EdCodigo")->text(), QStringLiteral("a"));
+    if (typed.isEmpty())
+        QTest::keyClick(e.field("EdCodigo"), Qt::Key_Return);
+    else
+        e.enter("EdCodigo", typed);
+    QTest::keyClick(e.field("EdGlosa"), Qt::Key_Return);
+    QCOMPARE(e.inFile(), QByteArrayList({stored}));
 }
 
 void TestModCodTarvinel::refusedWrite()

@@ -13,6 +13,7 @@ private Q_SLOTS:
     void setTextConverts();
     void insertedTextConverts();
     void storedTextKeepsItsCase();
+    void typedOverSelectedStoredText();
     void charLimit_data();
     void charLimit();
     void upperCaseOff();
@@ -73,6 +74,16 @@ void TestUpperCaseEdit::storedTextKeepsItsCase()
     edit.end(false);
     typeText(&edit, QString::fromUtf8("peña"));
     QCOMPARE(edit.text(), QString::fromUtf8("Ade la Fuente PEÑA"));
+}
+
+void TestUpperCaseEdit::typedOverSelectedStoredText()
+{
+    // Tab into a box selects its text; the first key replaces it, although it is the same letter.
+    UpperCaseEdit edit(30);
+    edit.setStoredText(QStringLiteral("gomez"));
+    edit.selectAll();
+    typeText(&edit, QStringLiteral("garcia"));
+    QCOMPARE(edit.text(), QStringLiteral("GARCIA"));
 }
 
 void TestUpperCaseEdit::charLimit_data()
