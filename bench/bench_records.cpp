@@ -15,9 +15,12 @@
 //   bench_records whole FILE FLOOR             read it, then time the mass modification of one field
 //                                              and the second-contract run (every other line a
 //                                              further contract), each with the grid resets it signals
+//   bench_records check FILE FLOOR             read it, then check every line against the shipped code
+//                                              tables, and recheck single lines after an edit
 
 #include "GeneratedFile.h"
 
+#include "checks/Observations.h"
 #include "io/DeclarationReader.h"
 #include "io/DeclarationWriter.h"
 #include "model/LineLayout.h"
@@ -203,6 +206,28 @@ int wholeSteps(const QString &path, double floorSeconds)
     return table.currentRow() == table.rowCount() - 1 ? 0 : 1;
 }
 
+int checkSteps(const QString &path, double floorSeconds)
+{
+    RecordTable table;
+    declaration::read(path, Layout::Fixed, table);
+    const CodeTables codes = CodeTables::read(QStringLiteral(SHIPPED_CODE_TABLES));
+    StepTimer timer;
+    const Observations observations(table, codes);
+    report("check every line", timer, floorSeconds, path);
+    std::printf("  %d observations in %d lines\n", observations.count(), observations.lineCount());
+    // A grid cell stored: one text field written in place, the line rechecked on its signal.
+    constexpr int kEdits = 1000;
+    const int sexo = RecordTable::fieldIndex("sexo");
+    timer.restart();
+    for (int edit = 0; edit < kEdits; ++edit)
+        table.writeTextAt(edit * (table.rowCount() / kEdits), sexo, edit % 2 ? "M" : "F");
+    const double seconds = timer.wall() / kEdits;
+    std::printf("%-24s %7.3f ms = %7.4f x the floor\n", "recheck one line", seconds * 1e3,
+                seconds / floorSeconds);
+    std::fflush(stdout);
+    return observations.count() > 0 ? 0 : 1;
+}
+
 // Runs this program with `arguments` and answers its exit code, its output passed on or kept.
 int runStep(const QStringList &arguments, QByteArray *output = nullptr)
 {
@@ -273,6 +298,7 @@ int all(int lines)
             failures += runBestOf(kRuns, {QStringLiteral("renumber"), path, floorSeconds});
             failures += runBestOf(kRuns, {QStringLiteral("delete"), path, floorSeconds});
             failures += runStep({QStringLiteral("whole"), path, floorSeconds});
+            failures += runBestOf(kRuns, {QStringLiteral("check"), path, floorSeconds});
         }
     }
     return failures == 0 ? 0 : 1;
@@ -303,6 +329,8 @@ int main(int argc, char **argv)
             return renumberStep(args[1], args[2].toDouble(), step == QLatin1String("delete"));
         if (step == QLatin1String("whole") && args.size() == 3)
             return wholeSteps(args[1], args[2].toDouble());
+        if (step == QLatin1String("check") && args.size() == 3)
+            return checkSteps(args[1], args[2].toDouble());
     } catch (const AppError &e) {
         std::printf("failed: %s\n", e.what());
         return 1;

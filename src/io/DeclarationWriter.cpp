@@ -1,10 +1,10 @@
 #include "io/DeclarationWriter.h"
 
+#include "io/SavedFile.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 #include "util/Cp1252.h"
 #include "util/IoErrorMessage.h"
-#include "util/ReplacingFile.h"
 
 #include <QFileDevice>
 
@@ -38,9 +38,7 @@ public:
     {
         if (block.isEmpty())
             return;
-        errno = 0;
-        if (m_device.write(block) != block.size())
-            fail(errno);
+        savedfile::writeAll(m_device, block);
         m_written += block.size();
         block.resize(0);
         if (m_written - m_startedWriteback >= kWritebackStep)
@@ -132,13 +130,7 @@ void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
 
 void write(RecordTable &table, linelayout::Layout layout, const QString &path)
 {
-    // Left without commit, the file leaves the old contents in place when it goes.
-    ReplacingFile file(path);
-    if (!file.open())
-        fail(ioerror::createFailureCause(path, errno));
-    write(table, layout, file.device());
-    if (!file.commit())
-        fail(errno);
+    savedfile::save(path, [&](QIODevice &file) { write(table, layout, file); });
 }
 
 } // namespace declaration

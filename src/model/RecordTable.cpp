@@ -335,7 +335,7 @@ void RecordTable::post()
     m_modified = false;
     m_backup.clear();
     if (changed)
-        ++m_revision;
+        countChange();
     if (!isDisplaySuspended())
         Q_EMIT rowChanged(m_current);
 }
@@ -366,7 +366,7 @@ void RecordTable::deleteRow()
     if (m_rows.empty())
         throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     settle();
-    ++m_revision;
+    countChange();
     eraseRowAt(m_current);
 }
 
@@ -481,7 +481,7 @@ bool RecordTable::writeTextAt(int row, int position, QByteArrayView text)
     if (storedValue(rowBytes(row), position).text == text.first(std::min<qsizetype>(text.size(), place.size)))
         return false;
     writeText(bytes, place, text);
-    storedRowChanged(row);
+    storedRowChanged(row, position);
     return true;
 }
 
@@ -496,7 +496,7 @@ bool RecordTable::writeIntegerAt(int row, int position, qint64 value)
     if (stored.isSet && stored.number == double(value))
         return false;
     writeInteger(bytes, qint32(value));
-    storedRowChanged(row);
+    storedRowChanged(row, position);
     return true;
 }
 
@@ -510,11 +510,19 @@ char *RecordTable::storedBytes(int row, int position, FieldKind kind)
     return m_rows[std::size_t(row)] + place.offset;
 }
 
-void RecordTable::storedRowChanged(int row)
+void RecordTable::storedRowChanged(int row, int position)
 {
     ++m_revision;
+    if (position != catalogue::kLinea)
+        ++m_valueRevision;
     if (!isDisplaySuspended())
         Q_EMIT rowChanged(row);
+}
+
+void RecordTable::countChange()
+{
+    ++m_revision;
+    ++m_valueRevision;
 }
 
 void RecordTable::suspendDisplay()

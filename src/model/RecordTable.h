@@ -113,6 +113,9 @@ public:
     // Counts every stored change to the rows (posted changes, insertions, deletions); posting a
     // row that was set to the values it already had does not count.
     quint64 revision() const { return m_revision; }
+    // Counts the same changes but for numbering `Linea` in place, which changes no declaration
+    // field: what tells a check of the lines whether it must look again.
+    quint64 valueRevision() const { return m_valueRevision; }
 
     // The field of that name, case ignored; fails with "Field '%s' not found".
     static int fieldIndex(QByteArrayView name);
@@ -168,7 +171,8 @@ private:
     char *pendingBytes();
     void requirePending() const;
     char *storedBytes(int row, int position, FieldKind kind);
-    void storedRowChanged(int row);
+    void storedRowChanged(int row, int position);
+    void countChange();
     void settle(); // posts or cancels a pending row before the cursor moves
     void setCurrent(int row);
     void fieldWritten(int position);
@@ -186,6 +190,7 @@ private:
     bool m_modified = false;
     State m_state = State::Browse;
     quint64 m_revision = 0;
+    quint64 m_valueRevision = 0;
     int m_suspended = 0;
 };
 

@@ -56,22 +56,25 @@ QByteArray QuitaCaracter(QByteArrayView text, QByteArrayView c)
     return result;
 }
 
+char checkCharacterOf(QByteArrayView body)
+{
+    int sum = 0;
+    int weight = 2;
+    for (qsizetype i = body.size() - 1; i >= 0; --i) {
+        // Character codes are bytes 0-255: a cp1252 letter must not count as a negative number.
+        sum += (int(static_cast<unsigned char>(body[i])) - '0') * weight;
+        weight = weight == 7 ? 2 : weight + 1;
+    }
+    const int d = 11 - sum % 11; // a negative sum leaves a negative remainder and d above 11
+    return d >= 1 && d <= 9 ? char('0' + d) : d == 10 ? 'K' : '0';
+}
+
 bool ValidaRut(QByteArrayView rut)
 {
     const QByteArray text = QuitaCaracter(rut, "-");
     if (text.isEmpty())
         return true;
-    const char check = text.back();
-    int sum = 0;
-    int weight = 2;
-    for (qsizetype i = text.size() - 2; i >= 0; --i) {
-        // Character codes are bytes 0-255: a cp1252 letter must not count as a negative number.
-        sum += (int(static_cast<unsigned char>(text[i])) - '0') * weight;
-        weight = weight == 7 ? 2 : weight + 1;
-    }
-    const int d = 11 - sum % 11; // a negative sum leaves a negative remainder and d above 11
-    const char expected = d >= 1 && d <= 9 ? char('0' + d) : d == 10 ? 'K' : '0';
-    return expected == check;
+    return checkCharacterOf(QByteArrayView(text).chopped(1)) == text.back();
 }
 
 void appendRellenaIzquierda(QByteArray &out, QByteArrayView text, QByteArrayView pad, int width)

@@ -23,6 +23,8 @@ QByteArray QuitaCaracter(QByteArrayView text, QByteArrayView c);
 // Whether the last character of a RUT (body and check character, "-" allowed) is its check
 // character. An empty text is valid; only an upper-case "K" passes.
 bool ValidaRut(QByteArrayView rut);
+// The check character that ValidaRut expects after `body` (digits, no "-"): "0" to "9" or "K".
+char checkCharacterOf(QByteArrayView body);
 
 // Blanks removed, then `pad` repeated in front up to `width`; a longer text is returned whole.
 QByteArray RellenaIzquierda(QByteArrayView text, QByteArrayView pad, int width);

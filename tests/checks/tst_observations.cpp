@@ -1,0 +1,161 @@
+#include "CheckedLine.h"
+#include "TestLocale.h"
+
+#include "checks/ObservationList.h"
+#include "checks/Observations.h"
+#include "model/TableOperations.h"
+
+#include <QBuffer>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const int kSexo = RecordTable::fieldIndex("sexo");
+
+// Three lines, the second with a wrong `sexo`.
+void fillThreeLines(RecordTable &table)
+{
+    table.open();
+    appendCheckedLine(table);
+    appendCheckedLine(table, {{"sexo", "X"}});
+    appendCheckedLine(table);
+}
+
+} // namespace
+
+class TestObservations : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { fillThreeLines(m_table); }
+    void storedCellIsRechecked();
+    void deletionShiftsWithoutRecheckingForTheNumbering();
+    void insertionShifts();
+    void suspendedDeletionIsSeenAtTheReset();
+    void massModificationRechecksEveryLine();
+    void newCodeTablesRecheckEveryLine();
+    void nextAndPrevious_data();
+    void nextAndPrevious();
+    void listFileBytes();
+
+private:
+    TestLocale m_regional{"es_CL"};
+    RecordTable m_table;
+};
+
+void TestObservations::storedCellIsRechecked()
+{
+    Observations observations(m_table, testCodeTables());
+    QCOMPARE(observations.count(), 1);
+    QVERIFY(observations.contains(1, kSexo));
+    QSignalSpy changed(&observations, &Observations::changed);
+    m_table.writeTextAt(1, kSexo, "M");
+    QCOMPARE(observations.count(), 0);
+    QCOMPARE(observations.lineCount(), 0);
+    QCOMPARE(changed.count(), 1);
+}
+
+void TestObservations::deletionShiftsWithoutRecheckingForTheNumbering()
+{
+    Observations observations(m_table, testCodeTables());
+    QSignalSpy changed(&observations, &Observations::changed);
+    m_table.moveTo(0);
+    m_table.deleteRow();
+    tableops::RenumerarLineas(m_table);
+    QVERIFY(observations.contains(0, kSexo));
+    QCOMPARE(observations.count(), 1);
+    QCOMPARE(changed.count(), 1); // the removal; numbering `Linea` again needs no check
+}
+
+void TestObservations::insertionShifts()
+{
+    Observations observations(m_table, testCodeTables());
+    m_table.moveTo(0);
+    m_table.insert();
+    QVERIFY(observations.contains(2, kSexo));
+    QVERIFY(observations.contains(0, RecordTable::fieldIndex("rut"))); // the new line is empty
+    m_table.cancel();
+    QVERIFY(observations.contains(1, kSexo));
+    QCOMPARE(observations.count(), 1);
+}
+
+void TestObservations::suspendedDeletionIsSeenAtTheReset()
+{
+    Observations observations(m_table, testCodeTables());
+    {
+        const SuspendedDisplay suspended(m_table);
+        m_table.moveTo(0);
+        m_table.deleteRow();
+    }
+    QVERIFY(observations.contains(0, kSexo));
+    QCOMPARE(observations.lineCount(), 1);
+}
+
+void TestObservations::massModificationRechecksEveryLine()
+{
+    Observations observations(m_table, testCodeTables());
+    tableops::setEveryLine(m_table, kSexo, "X");
+    QCOMPARE(observations.count(), 3);
+    QCOMPARE(observations.lineCount(), 3);
+}
+
+void TestObservations::newCodeTablesRecheckEveryLine()
+{
+    Observations observations(m_table, testCodeTables());
+    observations.setCodeTables(CodeTables());
+    QVERIFY(observations.contains(0, RecordTable::fieldIndex("tipo_pago")));
+    QCOMPARE(observations.lineCount(), 3);
+}
+
+void TestObservations::nextAndPrevious_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<int>("expectedRow");
+    QTest::addColumn<int>("expectedPosition");
+
+    // Observations at (0, 3), (1, 6) and (2, 3).
+    QTest::addRow("before the first line") << -1 << 0 << true << 0 << 3;
+    QTest::addRow("next in the same line") << 0 << 0 << true << 0 << 3;
+    QTest::addRow("next in a later line") << 0 << 3 << true << 1 << 6;
+    QTest::addRow("next wraps to the top") << 2 << 3 << true << 0 << 3;
+    QTest::addRow("previous in an earlier line") << 1 << 6 << false << 0 << 3;
+    QTest::addRow("previous wraps to the end") << 0 << 3 << false << 2 << 3;
+    QTest::addRow("previous from past the last field") << 2 << 105 << false << 2 << 3;
+}
+
+void TestObservations::nextAndPrevious()
+{
+    QFETCH(int, row);
+    QFETCH(int, position);
+    QFETCH(bool, forward);
+    QFETCH(int, expectedRow);
+    QFETCH(int, expectedPosition);
+    const int apePat = RecordTable::fieldIndex("ape_pat");
+    m_table.writeTextAt(0, apePat, "");
+    m_table.writeTextAt(2, apePat, "");
+    const Observations observations(m_table, testCodeTables());
+    const auto cell = forward ? observations.next(row, position) : observations.previous(row, position);
+    QVERIFY(cell.has_value());
+    QCOMPARE(*cell, (ObservationCell{expectedRow, expectedPosition}));
+}
+
+void TestObservations::listFileBytes()
+{
+    m_table.writeTextAt(2, RecordTable::fieldIndex("remu_desde"), "01;024");
+    const Observations observations(m_table, testCodeTables());
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    observationlist::write(m_table, observations, file);
+    QCOMPARE(file.data(),
+             QByteArray("N\xB0;Campo;Nombre;Valor;Observaci\xF3n\r\n"
+                        "2;6;sexo;X;Debe ser M o F, no \"X\"\r\n"
+                        "3;9;remu_desde;01,024;Debe ser un periodo mmaaaa (mes 01 a 12, a\xF1o "
+                        "1980 a "
+                        + QByteArray::number(QDate::currentDate().year() + 1) + "), no \"01,024\"\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestObservations)
+#include "tst_observations.moc"
