@@ -10,7 +10,7 @@
 
 #include "app/UnitPrincipal.h"
 #include "codes/CodeHelpTexts.h"
-#include "io/UnitSeleccionar.h"
+#include "ui/UnitSeleccionar.h"
 #include "model/RecordTable.h"
 #include "model/TableOperations.h"
 #include "ui/HelpWindow.h"
