@@ -275,13 +275,16 @@ LineReader::LineReader(QIODevice &device) : m_device(device) {}
 
 bool LineReader::fill()
 {
-    m_buffer.resize(kBlockSize);
+    m_buffer.resize(m_blockSize);
     errno = 0;
-    const qint64 count = m_device.read(m_buffer.data(), kBlockSize);
+    const qint64 count = m_device.read(m_buffer.data(), m_blockSize);
     if (count < 0)
         throw AppError(ioerror::message(errno != 0 ? errno : EIO));
     m_buffer.resize(count);
     m_pos = 0;
+    // A device that fills its block has more to give: the block grows to the full size.
+    if (count == m_blockSize && m_blockSize < kBlockSize)
+        m_blockSize *= 2;
     return count > 0;
 }
 

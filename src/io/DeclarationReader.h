@@ -31,6 +31,8 @@ private:
 
     QIODevice &m_device;
     QByteArray m_buffer;
+    // Blocks grow from a few pages to 64 KiB, so that a short file takes little memory.
+    qint64 m_blockSize = 512;
     qsizetype m_pos = 0;
     bool m_afterCr = false; // a line feed at the start of the next block ends no line
     bool m_end = false;
