@@ -8,6 +8,7 @@
 
 #include <QFileDevice>
 
+#include <algorithm>
 #include <cerrno>
 
 #ifdef __linux__
@@ -20,6 +21,10 @@ namespace {
 
 // Lines are gathered and written in blocks of about this size.
 constexpr qsizetype kBlockSize = 1 << 16;
+// Room for a block and the line that crosses its end, kept below 128 KiB: from there on malloc (and
+// a sanitizer's allocator) maps and unmaps memory of its own for every block, so that writing a
+// small file cost a mapping and the flush of the address tables each time.
+constexpr qsizetype kBlockRoom = kBlockSize + (1 << 14);
 
 [[noreturn]] void fail(int cause)
 {
@@ -109,7 +114,8 @@ void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
     // A grid over the table would otherwise follow the walk row by row.
     SuspendedDisplay suspended(table);
     QByteArray block;
-    block.reserve(2 * kBlockSize);
+    // A short file takes no more room than its lines.
+    block.reserve(std::min(kBlockRoom, (table.rowCount() + 1) * qsizetype(linelayout::kFixedLineLength + 2)));
     BlockWriter writer(device);
     table.first();
     while (!table.eof()) {
