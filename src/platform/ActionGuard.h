@@ -28,3 +28,9 @@ auto guardedAction(Window *window, void (Window::*handler)(Args...))
 {
     return [window, handler](Args... args) { guarded(window, [&] { (window->*handler)(args...); }); };
 }
+
+// The same for work that is not a member handler: guardedAction(this, [this, item] { open(item); }).
+template <typename Work> auto guardedAction(QWidget *parent, Work work)
+{
+    return [parent, work = std::move(work)] { guarded(parent, work); };
+}
