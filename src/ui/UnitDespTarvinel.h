@@ -5,9 +5,12 @@
 #include "ui/export/GenExport.h"
 
 #include <QDialog>
+#include <QIcon>
+#include <QKeySequence>
 
 #include <memory>
 
+class QAction;
 class QMenu;
 class QToolButton;
 class RecordGrid;
@@ -46,27 +49,34 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The action handlers; each runs through the error boundary (platform/ActionGuard.h).
-    void SpeedButton1Click(); // "Crear &Arch."
-    void SpeedButton3Click(); // "&Tarvinel"
-    void SpeedButton5Click(); // "E&xcel"
-    void SpeedButton6Click(); // "&Modificar"
-    void SpeedButton7Click(); // "&Eliminar"
-    void SpeedButton2Click(); // "C&ódigos"
-    void CodeMenuItemClick(int item);
-    void SpeedButton8Click();  // help
-    void SpeedButton10Click(); // About
-    void SpeedButton4Click();  // close
-    void DBGrid1DblClick();
-    void DBGrid1ContextMenu(const QPoint &pos);
-    void Agregar1Click();
-
+    // The commands' handlers. Each runs from its action (see command()), after any pending grid edit
+    // has been stored, inside the error boundary.
+    void SpeedButton1Click();  // "Crear &Arch."
+    void SpeedButton3Click();  // "&Tarvinel"
+    void SpeedButton5Click();  // "E&xcel"
+    void SpeedButton6Click();  // "&Modificar", grid menu "Modificar", double click
+    void SpeedButton7Click();  // "&Eliminar", grid menu "Eliminar"
+    void SpeedButton2Click();  // "C&ódigos"
     void SpeedButton9Click();  // "Masi&va"
     void SpeedButton11Click(); // "2° Contra."
+    void SpeedButton8Click();  // help, F1
+    void SpeedButton10Click(); // About
+    void SpeedButton4Click();  // close
+    void Agregar1Click();      // grid menu "Agregar"
     void Buscar1Click();       // grid menu "Buscar"
+    void CodeMenuItemClick(int item);
+    void DBGrid1ContextMenu(const QPoint &pos);
 
     void buildControls();
-    QToolButton *addButton(const char *name, const QString &caption, const QString &hint, const QIcon &glyph);
+    // One command of the window: an action shared by its bar button, its menu item and its keys,
+    // which work wherever the focus is in the window. Triggered, it stores a pending grid edit
+    // (a value the field refuses stops it) and runs `handler` through guardedAction().
+    // `text` is its text in a menu, `hint` its tooltip.
+    QAction *command(void (TFrmTarvinel::*handler)(), const QString &text, const QString &hint,
+                     const QIcon &glyph = QIcon(), const QKeySequence &keys = QKeySequence());
+    // A bar button for `command`, captioned `caption` ("&" before its accelerator), or only its
+    // picture when `caption` is empty.
+    QToolButton *addButton(const char *name, const QString &caption, QAction *command);
 
     RecordTable m_table;
     TGenExport GenExport1{this};
