@@ -4,9 +4,9 @@
 //
 //   bench_export [TARGET]     writes TARGET (default: a file in a temporary folder)
 
-#include "export/GenExport.h"
 #include "export/TableSheet.h"
 #include "model/RecordTable.h"
+#include "ui/export/GenExport.h"
 #include "util/AppError.h"
 
 #include <QApplication>

@@ -13,10 +13,10 @@
 
 #include "GeneratedFile.h"
 
-#include "io/UnitSeleccionar.h"
 #include "platform/Platform.h"
 #include "ui/RecordGrid.h"
 #include "ui/UnitDespTarvinel.h"
+#include "ui/UnitSeleccionar.h"
 #include "util/Regional.h"
 
 #include <QApplication>

@@ -7,10 +7,10 @@
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
-#include "io/UnitSeleccionar.h"
 #include "ui/HelpWindow.h"
 #include "ui/Pictures.h"
 #include "ui/UnitAcercade.h"
+#include "ui/UnitSeleccionar.h"
 #include "ui/widgets/FormGrid.h"
 #include "ui/widgets/WindowFont.h"
 

@@ -1,8 +1,8 @@
 #include "export/USaveXls.h"
 
 #include "export/LittleEndian.h"
-#include "io/IoErrorMessage.h"
 #include "util/AppError.h"
+#include "util/IoErrorMessage.h"
 #include "util/ReplacingFile.h"
 
 #include <QIODevice>

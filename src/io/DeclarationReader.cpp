@@ -1,8 +1,8 @@
 #include "io/DeclarationReader.h"
 
-#include "io/IoErrorMessage.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
+#include "util/IoErrorMessage.h"
 #include "util/Regional.h"
 
 #include <QFile>
@@ -150,14 +150,17 @@ bool LineReader::readBlock()
     const qsizetype kept = m_buffer.size();
     // Grown by doubling: a look-ahead through a device that yields a few bytes at a time appends
     // many small blocks.
-    if (m_buffer.capacity() < kept + kBlockSize)
-        m_buffer.reserve(std::max(kept + kBlockSize, 2 * m_buffer.capacity()));
-    m_buffer.resize(kept + kBlockSize);
+    if (m_buffer.capacity() < kept + m_blockSize)
+        m_buffer.reserve(std::max(kept + m_blockSize, 2 * m_buffer.capacity()));
+    m_buffer.resize(kept + m_blockSize);
     errno = 0;
-    const qint64 count = m_device.read(m_buffer.data() + kept, kBlockSize);
+    const qint64 count = m_device.read(m_buffer.data() + kept, m_blockSize);
     if (count < 0)
         throw AppError(ioerror::message(errno != 0 ? errno : EIO));
     m_buffer.resize(kept + count);
+    // A device that fills its block has more to give: the block grows to the full size.
+    if (count == m_blockSize && m_blockSize < kBlockSize)
+        m_blockSize *= 2;
     return count > 0;
 }
 

@@ -35,6 +35,8 @@ private:
 
     QIODevice &m_device;
     QByteArray m_buffer;
+    // Blocks grow from a few pages to 64 KiB, so that a short file takes little memory.
+    qsizetype m_blockSize = 512;
     qsizetype m_pos = 0;
     char m_lineEnd = 0;     // '\r' or '\n', chosen before the first line
     bool m_afterCr = false; // a line feed at the start of the next block ends no line

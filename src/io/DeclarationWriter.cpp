@@ -1,13 +1,14 @@
 #include "io/DeclarationWriter.h"
 
-#include "io/IoErrorMessage.h"
 #include "io/SavedFile.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
 #include "util/Cp1252.h"
+#include "util/IoErrorMessage.h"
 
 #include <QFileDevice>
 
+#include <algorithm>
 #include <cerrno>
 
 #ifdef __linux__
@@ -20,6 +21,10 @@ namespace {
 
 // Lines are gathered and written in blocks of about this size.
 constexpr qsizetype kBlockSize = 1 << 16;
+// Room for a block and the line that crosses its end, kept below 128 KiB: from there on malloc (and
+// a sanitizer's allocator) maps and unmaps memory of its own for every block, so that writing a
+// small file cost a mapping and the flush of the address tables each time.
+constexpr qsizetype kBlockRoom = kBlockSize + (1 << 14);
 
 [[noreturn]] void fail(int cause)
 {
@@ -86,12 +91,31 @@ QString misalignmentQuestion(const Misalignment &misalignment)
         .arg(misalignment.width);
 }
 
+std::optional<Misalignment> firstSplitLine(const RecordTable &table)
+{
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (const int field = linelayout::firstSeparatorField(table, row))
+            return Misalignment{row, field, table.textAt(row, field), 0};
+    }
+    return std::nullopt;
+}
+
+QString splitQuestion(const Misalignment &misalignment)
+{
+    return QStringLiteral("La línea %1 tiene un \";\" en el campo %2 (\"%3\"), así que los campos que le "
+                          "siguen quedarían corridos. ¿Desea grabar el archivo de todos modos?")
+        .arg(misalignment.row + 1)
+        .arg(catalogue::caption(misalignment.field))
+        .arg(cp1252::toUnicode(misalignment.text));
+}
+
 void write(RecordTable &table, linelayout::Layout layout, QIODevice &device)
 {
     // A grid over the table would otherwise follow the walk row by row.
     SuspendedDisplay suspended(table);
     QByteArray block;
-    block.reserve(2 * kBlockSize);
+    // A short file takes no more room than its lines.
+    block.reserve(std::min(kBlockRoom, (table.rowCount() + 1) * qsizetype(linelayout::kFixedLineLength + 2)));
     BlockWriter writer(device);
     table.first();
     while (!table.eof()) {

@@ -28,6 +28,10 @@ struct Misalignment {
 std::optional<Misalignment> firstMisalignedLine(const RecordTable &table);
 // The question that names the misalignment and asks whether to write anyway.
 QString misalignmentQuestion(const Misalignment &misalignment);
+// In the separated layout, the first row with a ";" in a text (`width` is 0): the fields after it
+// would move. Asked before writing in that layout, as above; and the question for it.
+std::optional<Misalignment> firstSplitLine(const RecordTable &table);
+QString splitQuestion(const Misalignment &misalignment);
 
 // Writes every row of `table`, in table order, as one line composed in `layout`, each followed by
 // carriage return and line feed; texts go out byte for byte as stored, and an empty table writes

@@ -1,6 +1,6 @@
 #include "io/SavedFile.h"
 
-#include "io/IoErrorMessage.h"
+#include "util/IoErrorMessage.h"
 #include "util/AppError.h"
 #include "util/ReplacingFile.h"
 

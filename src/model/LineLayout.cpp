@@ -207,6 +207,17 @@ void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout
     out.resize(start + (at - begin));
 }
 
+int firstSeparatorField(const RecordTable &table, int row)
+{
+    const RowView stored = table.rowView(row);
+    for (int number = 1; number <= catalogue::kLineFieldCount; ++number) {
+        const StoredValue value = stored.value(number);
+        if (value.kind == FieldKind::Text && value.text.contains(';'))
+            return number;
+    }
+    return 0;
+}
+
 int firstMisfitField(const RecordTable &table, int row)
 {
     const RowView stored = table.rowView(row);

@@ -41,6 +41,9 @@ void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout
 // fixed-position layout, so that the line would not be 861 characters long; 0 when every field fits.
 // An over-long number and a short text under the rules that add nothing make a field misfit.
 int firstMisfitField(const RecordTable &table, int row);
+// The number (1 to 105) of the first text field of a row that holds ";", which in the separated
+// layout ends the field early and moves every field after it; 0 when none does.
+int firstSeparatorField(const RecordTable &table, int row);
 
 // Fixed: each field is what the line holds at its columns (shorter or empty past the line's end).
 // Separated: as the reader's separator search gives them: when the line has fewer than 104

@@ -276,7 +276,7 @@ RecordTable::~RecordTable() = default;
 void RecordTable::open()
 {
     m_rows.clear();
-    m_arena.clear();
+    m_arena.recycle();
     m_backup.clear();
     m_current = -1;
     m_eof = true;

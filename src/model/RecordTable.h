@@ -77,7 +77,7 @@ public:
     explicit RecordTable(QObject *parent = nullptr);
     ~RecordTable() override;
 
-    void open();  // empty table with all fields
+    void open();  // empty table with all fields; the memory of earlier rows is kept for new ones
     void close(); // discards every row
     bool isOpen() const { return m_open; }
 

@@ -52,16 +52,23 @@ char *RowArena::allocate()
         row = m_released.back();
         m_released.pop_back();
     } else {
-        if (m_usedInLastBlock == m_rowsInLastBlock) {
-            // Blocks double in size up to a large page, so a big table is a few dozen of those.
-            const std::size_t rows =
-                m_blocks.empty() ? kFirstBlockRows : std::min(2 * m_rowsInLastBlock, m_rowsPerLargeBlock);
-            m_blocks.reserve(m_blocks.size() + 1);
-            m_blocks.push_back(newBlock(rows < m_rowsPerLargeBlock ? rows * m_rowSize : kLargeBlockSize));
-            m_rowsInLastBlock = rows;
-            m_usedInLastBlock = 0;
+        if (m_blocks.empty() || m_usedInBlock == m_blockRows[m_block]) {
+            if (!m_blocks.empty() && m_block + 1 < m_blocks.size()) {
+                ++m_block; // kept from before the table was recycled
+            } else {
+                // Blocks double in size up to a large page, so a big table is a few dozen of those.
+                const std::size_t rows = m_blocks.empty()
+                                             ? kFirstBlockRows
+                                             : std::min(2 * m_blockRows.back(), m_rowsPerLargeBlock);
+                m_blocks.reserve(m_blocks.size() + 1);
+                m_blockRows.reserve(m_blocks.size() + 1);
+                m_blocks.push_back(newBlock(rows < m_rowsPerLargeBlock ? rows * m_rowSize : kLargeBlockSize));
+                m_blockRows.push_back(rows);
+                m_block = m_blocks.size() - 1;
+            }
+            m_usedInBlock = 0;
         }
-        row = m_blocks.back() + m_usedInLastBlock++ * m_rowSize;
+        row = m_blocks[m_block] + m_usedInBlock++ * m_rowSize;
     }
     std::memset(row, 0, m_rowSize);
     return row;
@@ -78,8 +85,17 @@ void RowArena::clear()
         std::free(block);
     m_blocks.clear();
     m_blocks.shrink_to_fit();
+    m_blockRows.clear();
+    m_blockRows.shrink_to_fit();
     m_released.clear();
     m_released.shrink_to_fit();
-    m_rowsInLastBlock = 0;
-    m_usedInLastBlock = 0;
+    m_block = 0;
+    m_usedInBlock = 0;
+}
+
+void RowArena::recycle()
+{
+    m_released.clear();
+    m_block = 0;
+    m_usedInBlock = 0;
 }

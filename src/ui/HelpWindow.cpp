@@ -1,6 +1,5 @@
 #include "ui/HelpWindow.h"
 
-#include "platform/ActionGuard.h"
 #include "platform/Boxes.h"
 #include "platform/Platform.h"
 #include "ui/widgets/WindowFont.h"
@@ -64,18 +63,16 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
 
 void HelpWindow::showContents(QWidget *parent)
 {
-    guarded(parent, [parent] {
-        const QString path = programinfo::helpFilePath();
-        const QString shown = QDir::toNativeSeparators(path);
-        if (!QFileInfo(path).isFile()) {
-            boxes::note(parent, QStringLiteral("No se encontró el archivo de ayuda %1").arg(shown));
-            return;
-        }
-        if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
-            boxes::note(parent, QStringLiteral("No se pudo leer el archivo de ayuda %1").arg(shown));
-            return;
-        }
-        HelpWindow window(path, parent);
-        platform::current().showModal(window);
-    });
+    const QString path = programinfo::helpFilePath();
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!QFileInfo(path).isFile()) {
+        boxes::note(parent, QStringLiteral("No se encontró el archivo de ayuda %1").arg(shown));
+        return;
+    }
+    if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
+        boxes::note(parent, QStringLiteral("No se pudo leer el archivo de ayuda %1").arg(shown));
+        return;
+    }
+    HelpWindow window(path, parent);
+    platform::current().showModal(window);
 }

@@ -57,7 +57,7 @@ TFrmAcercade::TFrmAcercade(QWidget *parent)
     site->setIcon(pictures::webSite());
     site->setIconSize(QSize(pictures::barGlyphSize, pictures::barGlyphSize));
     grid->addWidget(site, 1, 1);
-    connect(site, &QToolButton::clicked, this, &TFrmAcercade::SpeedButton1Click);
+    connect(site, &QToolButton::clicked, this, guardedAction(this, &TFrmAcercade::SpeedButton1Click));
 
     auto *ok = new QPushButton(QStringLiteral("&Aceptar"), panel);
     ok->setObjectName(QStringLiteral("BitBtn1"));
@@ -81,8 +81,6 @@ void TFrmAcercade::keyPressEvent(QKeyEvent *event)
 
 void TFrmAcercade::SpeedButton1Click()
 {
-    guarded(this, [this] {
-        if (!platform::current().openUrl(QUrl(webaddresses::maker())))
-            boxes::note(this, QStringLiteral("No tiene acceso a internet"));
-    });
+    if (!platform::current().openUrl(QUrl(webaddresses::maker())))
+        boxes::note(this, QStringLiteral("No tiene acceso a internet"));
 }

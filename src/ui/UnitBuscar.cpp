@@ -42,8 +42,8 @@ TFrmBuscar::TFrmBuscar(RecordTable &table, QWidget *parent)
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     for (QPushButton *button : {BitBtn1, BitBtn2})
         button->setAutoDefault(false); // no window of the program has a default button
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
+    connect(BitBtn1, &QPushButton::clicked, this, guardedAction(this, &TFrmBuscar::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, guardedAction(this, &TFrmBuscar::BitBtn2Click));
 
     auto *field = new QHBoxLayout;
     field->addStretch(1);

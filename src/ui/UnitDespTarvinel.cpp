@@ -1,5 +1,6 @@
 #include "ui/UnitDespTarvinel.h"
 
+#include "io/DeclarationReader.h"
 #include "io/DeclarationWriter.h"
 #include "model/TableOperations.h"
 #include "platform/ActionGuard.h"
@@ -69,11 +70,11 @@ TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
     setWindowState(Qt::WindowMaximized);
 }
 
-TFrmTarvinel::~TFrmTarvinel()
+TFrmTarvinel::~TFrmTarvinel() = default;
+
+void TFrmTarvinel::load(const QString &path)
 {
-    // The grid and its model refer to the table, a member that goes before the window's children.
-    delete DBGrid1;
-    delete m_model;
+    declaration::read(path, m_layout, m_table);
 }
 
 RecordTable &TFrmTarvinel::RxMem()
@@ -97,103 +98,111 @@ void TFrmTarvinel::buildControls()
     bar->setSpacing(2);
     outer->addWidget(panel);
 
-    QToolButton *crear =
-        addButton("SpeedButton1", QStringLiteral("Crear &Arch."),
-                  QStringLiteral("Crear archivo de texto para Tarvinel"), pictures::createFile());
-    QToolButton *web = addButton("SpeedButton3", QStringLiteral("&Tarvinel"),
-                                 QStringLiteral("Entra a la Página de Tarvinel"), pictures::webSite());
-    QToolButton *excel = addButton("SpeedButton5", QStringLiteral("E&xcel"),
-                                   QStringLiteral("Envia archivo a Excel"), pictures::spreadsheet());
-    QToolButton *modificar = addButton("SpeedButton6", QStringLiteral("&Modificar"),
-                                       QStringLiteral("Modificar datos de un empleado"), pictures::modify());
-    QToolButton *eliminar = addButton("SpeedButton7", QStringLiteral("&Eliminar"),
-                                      QStringLiteral("Eliminar línea"), pictures::remove());
-    QToolButton *codigos = addButton("SpeedButton2", QStringLiteral("C&ódigos"),
-                                     QStringLiteral("Modifica códigos de Tarvinel"), pictures::codes());
-    QToolButton *masiva = addButton("SpeedButton9", QStringLiteral("Masi&va"),
-                                    QStringLiteral("Modificación masiva"), pictures::massive());
-    QToolButton *contratos =
-        addButton("SpeedButton11", QStringLiteral("2° Contra."), QStringLiteral("Asigna segundos contratos"),
-                  pictures::secondContract());
-    QToolButton *observaciones =
-        addButton("SpeedButton12", QStringLiteral("O&bservaciones"), QStringLiteral("Lista de observaciones"),
-                  pictures::observations());
-    QToolButton *ayuda = addButton("SpeedButton8", QString(), QStringLiteral("Ayuda"), pictures::help());
-    QToolButton *acerca =
-        addButton("SpeedButton10", QString(), QStringLiteral("Acerca de..."), pictures::about());
-    QToolButton *cerrar =
-        addButton("SpeedButton4", QString(), QStringLiteral("Cerrar esta pantalla"), pictures::exit());
-    bar->addStretch(1);
-
-    connect(crear, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton1Click));
-    connect(web, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton3Click));
-    connect(excel, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton5Click));
-    connect(modificar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton6Click));
-    connect(eliminar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton7Click));
-    connect(codigos, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton2Click));
-    connect(ayuda, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton8Click));
-    connect(acerca, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton10Click));
-    connect(cerrar, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton4Click));
-    connect(masiva, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton9Click));
-    connect(contratos, &QToolButton::clicked, this, guardedAction(this, &TFrmTarvinel::SpeedButton11Click));
-    connect(observaciones, &QToolButton::clicked, this,
-            guardedAction(this, &TFrmTarvinel::Observaciones1Click));
-
-    m_model = new RecordTableModel(m_table, this);
+    m_model = std::make_unique<RecordTableModel>(m_table);
     m_model->setObservations(&m_observations);
-    DBGrid1 = new RecordGrid(*m_model, this);
+    DBGrid1 = std::make_unique<RecordGrid>(*m_model, this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    outer->addWidget(DBGrid1, 1);
+    outer->addWidget(DBGrid1.get(), 1);
     outer->addWidget(new ObservationStatus(m_table, m_observations, this));
-    connect(DBGrid1, &QAbstractItemView::doubleClicked, this,
-            guardedAction(this, &TFrmTarvinel::DBGrid1DblClick));
-    connect(DBGrid1, &QWidget::customContextMenuRequested, this,
-            guardedAction(this, &TFrmTarvinel::DBGrid1ContextMenu));
-    // After the cell editor has closed, so that the box does not take its focus while it commits.
-    connect(
-        m_model, &RecordTableModel::storeRefused, this,
-        [this](const QString &message) { boxes::error(this, message); }, Qt::QueuedConnection);
+
+    QAction *crear = command(&TFrmTarvinel::SpeedButton1Click, QString(),
+                             QStringLiteral("Crear archivo de texto para Tarvinel"), pictures::createFile(),
+                             QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction *web = command(&TFrmTarvinel::SpeedButton3Click, QString(),
+                           QStringLiteral("Entra a la Página de Tarvinel"), pictures::webSite());
+    QAction *excel = command(&TFrmTarvinel::SpeedButton5Click, QString(),
+                             QStringLiteral("Envia archivo a Excel"), pictures::spreadsheet());
+    QAction *modificar = command(&TFrmTarvinel::SpeedButton6Click, QStringLiteral("Modificar"),
+                                 QStringLiteral("Modificar datos de un empleado"), pictures::modify());
+    QAction *eliminar = command(&TFrmTarvinel::SpeedButton7Click, QStringLiteral("Eliminar"),
+                                QStringLiteral("Eliminar línea"), pictures::remove());
+    QAction *codigos = command(&TFrmTarvinel::SpeedButton2Click, QString(),
+                               QStringLiteral("Modifica códigos de Tarvinel"), pictures::codes());
+    QAction *masiva = command(&TFrmTarvinel::SpeedButton9Click, QString(),
+                              QStringLiteral("Modificación masiva"), pictures::massive());
+    QAction *contratos = command(&TFrmTarvinel::SpeedButton11Click, QString(),
+                                 QStringLiteral("Asigna segundos contratos"), pictures::secondContract());
+    QAction *observaciones = command(&TFrmTarvinel::Observaciones1Click, QStringLiteral("Observaciones"),
+                                     QStringLiteral("Lista de observaciones"), pictures::observations());
+    QAction *ayuda = command(&TFrmTarvinel::SpeedButton8Click, QString(), QStringLiteral("Ayuda"),
+                             pictures::help(), QKeySequence::HelpContents);
+    QAction *acerca = command(&TFrmTarvinel::SpeedButton10Click, QString(), QStringLiteral("Acerca de..."),
+                              pictures::about());
+    QAction *cerrar = command(&TFrmTarvinel::SpeedButton4Click, QString(),
+                              QStringLiteral("Cerrar esta pantalla"), pictures::exit());
+    QAction *agregar = command(&TFrmTarvinel::Agregar1Click, QStringLiteral("Agregar"), QString());
+    QAction *buscar = command(&TFrmTarvinel::Buscar1Click, QStringLiteral("Buscar"), QString(), QIcon(),
+                              QKeySequence(Qt::CTRL | Qt::Key_F));
+
+    addButton("SpeedButton1", QStringLiteral("Crear &Arch."), crear);
+    addButton("SpeedButton3", QStringLiteral("&Tarvinel"), web);
+    addButton("SpeedButton5", QStringLiteral("E&xcel"), excel);
+    addButton("SpeedButton6", QStringLiteral("&Modificar"), modificar);
+    addButton("SpeedButton7", QStringLiteral("&Eliminar"), eliminar);
+    addButton("SpeedButton2", QStringLiteral("C&ódigos"), codigos);
+    addButton("SpeedButton9", QStringLiteral("Masi&va"), masiva);
+    addButton("SpeedButton11", QStringLiteral("2° Contra."), contratos);
+    addButton("SpeedButton12", QStringLiteral("O&bservaciones"), observaciones);
+    addButton("SpeedButton8", QString(), ayuda);
+    addButton("SpeedButton10", QString(), acerca);
+    addButton("SpeedButton4", QString(), cerrar);
+    bar->addStretch(1);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->addAction(QStringLiteral("Modificar"), this,
-                          guardedAction(this, &TFrmTarvinel::SpeedButton6Click));
-    PopupMenu1->addAction(QStringLiteral("Eliminar"), this,
-                          guardedAction(this, &TFrmTarvinel::SpeedButton7Click));
-    PopupMenu1->addAction(QStringLiteral("Agregar"), this, guardedAction(this, &TFrmTarvinel::Agregar1Click));
+    PopupMenu1->addActions({modificar, eliminar, agregar});
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(QStringLiteral("Buscar"), this, guardedAction(this, &TFrmTarvinel::Buscar1Click));
-    PopupMenu1->addAction(QStringLiteral("Observaciones"), this,
-                          guardedAction(this, &TFrmTarvinel::Observaciones1Click));
+    PopupMenu1->addActions({buscar, observaciones});
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     for (int item = 0; item < codemenu::kCount; ++item) {
         PopupMenu2->addAction(QString::fromUtf16(codemenu::item(item).text), this,
-                              [this, item] { CodeMenuItemClick(item); });
+                              guardedAction(this, [this, item] { CodeMenuItemClick(item); }));
     }
+
+    connect(DBGrid1.get(), &QAbstractItemView::doubleClicked, modificar, &QAction::trigger);
+    connect(DBGrid1.get(), &QWidget::customContextMenuRequested, this,
+            guardedAction(this, &TFrmTarvinel::DBGrid1ContextMenu));
+    // After the cell editor has closed, so that the box does not take its focus while it commits.
+    connect(
+        m_model.get(), &RecordTableModel::storeRefused, this,
+        [this](const QString &message) { boxes::error(this, message); }, Qt::QueuedConnection);
 
     DBGrid1->setFocus();
 }
 
-QToolButton *TFrmTarvinel::addButton(const char *name, const QString &caption, const QString &hint,
-                                     const QIcon &glyph)
+QAction *TFrmTarvinel::command(void (TFrmTarvinel::*handler)(), const QString &text, const QString &hint,
+                               const QIcon &glyph, const QKeySequence &keys)
 {
+    auto *action = new QAction(glyph, text, this);
+    action->setToolTip(hint);
+    action->setShortcut(keys);
+    addAction(action);
+    connect(action, &QAction::triggered, this, guardedAction(this, [this, handler] {
+                if (DBGrid1->finishEditing())
+                    (this->*handler)();
+            }));
+    return action;
+}
+
+QToolButton *TFrmTarvinel::addButton(const char *name, const QString &caption, QAction *command)
+{
+    // Set before the button takes the action, so that the button's accelerator is this caption's.
+    command->setIconText(caption);
     auto *button = new QToolButton(Panel1);
     button->setObjectName(QLatin1String(name));
+    button->setDefaultAction(command);
     button->setAutoRaise(true);
     // Like the bar's buttons always were, they never take the focus from the grid.
     button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(glyph);
     button->setIconSize(QSize(pictures::barGlyphSize, pictures::barGlyphSize));
-    button->setToolTip(hint);
     button->setFixedHeight(kButtonHeight);
     if (caption.isEmpty()) {
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setFixedWidth(kButtonHeight);
     } else {
-        button->setText(caption);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setMinimumWidth(64);
     }
@@ -223,10 +232,6 @@ void TFrmTarvinel::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    if (event->matches(QKeySequence::HelpContents)) {
-        guarded(this, [this] { SpeedButton8Click(); });
-        return;
-    }
     QDialog::keyPressEvent(event);
 }
 
@@ -247,14 +252,15 @@ void TFrmTarvinel::reject()
 
 void TFrmTarvinel::SpeedButton1Click()
 {
-    if (!DBGrid1->finishEditing())
+    // A line whose columns or fields would move is unreadable for the service: written only when
+    // asked for.
+    const bool fixed = m_layout == linelayout::Layout::Fixed;
+    const auto misaligned =
+        fixed ? declaration::firstMisalignedLine(m_table) : declaration::firstSplitLine(m_table);
+    if (misaligned
+        && !boxes::question(this, fixed ? declaration::misalignmentQuestion(*misaligned)
+                                        : declaration::splitQuestion(*misaligned)))
         return;
-    // A line whose columns would move is unreadable for the service: written only when asked for.
-    if (m_layout == linelayout::Layout::Fixed) {
-        const auto misaligned = declaration::firstMisalignedLine(m_table);
-        if (misaligned && !boxes::question(this, declaration::misalignmentQuestion(*misaligned)))
-            return;
-    }
     platform::FileRequest request;
     request.folder = textFileFolder();
     request.fileName = QStringLiteral("Tarvinel");
@@ -275,8 +281,6 @@ void TFrmTarvinel::SpeedButton3Click()
 
 void TFrmTarvinel::SpeedButton5Click()
 {
-    if (!DBGrid1->finishEditing())
-        return;
     platform::FileRequest request;
     // Set again on every use, so that a name typed last time is not proposed.
     request.fileName = QStringLiteral("Archivo Tarvinel");
@@ -293,16 +297,12 @@ void TFrmTarvinel::SpeedButton5Click()
 
 void TFrmTarvinel::SpeedButton6Click()
 {
-    if (!DBGrid1->finishEditing())
-        return;
     auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, /*ModoAgregar=*/false, this);
     platform::current().showModal(*editor);
 }
 
 void TFrmTarvinel::SpeedButton7Click()
 {
-    if (!DBGrid1->finishEditing())
-        return;
     if (m_table.rowCount() > 0 && boxes::question(this, QStringLiteral("¿Seguro de Eliminar esta línea?")))
         m_table.deleteRow();
     tableops::RenumerarLineas(m_table);
@@ -316,14 +316,12 @@ void TFrmTarvinel::SpeedButton2Click()
 
 void TFrmTarvinel::CodeMenuItemClick(int item)
 {
-    guarded(this, [this, item] {
-        const CodeTable table = codemenu::item(item).table;
-        TFrmModCodTarvinel editor(codesections::name(table).toByteArray(), codesections::width(table), this);
-        editor.setWindowTitle(codesections::caption(table).toString());
-        platform::current().showModal(editor);
-        // A code added or removed there counts at once.
-        m_observations.setCodeTables(CodeTables::read(programinfo::codeTableFilePath()));
-    });
+    const CodeTable table = codemenu::item(item).table;
+    TFrmModCodTarvinel editor(codesections::name(table).toByteArray(), codesections::width(table), this);
+    editor.setWindowTitle(codesections::caption(table).toString());
+    platform::current().showModal(editor);
+    // A code added or removed there counts at once.
+    m_observations.setCodeTables(CodeTables::read(programinfo::codeTableFilePath()));
 }
 
 void TFrmTarvinel::SpeedButton8Click()
@@ -342,11 +340,6 @@ void TFrmTarvinel::SpeedButton4Click()
     close();
 }
 
-void TFrmTarvinel::DBGrid1DblClick()
-{
-    SpeedButton6Click();
-}
-
 void TFrmTarvinel::DBGrid1ContextMenu(const QPoint &pos)
 {
     PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(pos));
@@ -354,8 +347,6 @@ void TFrmTarvinel::DBGrid1ContextMenu(const QPoint &pos)
 
 void TFrmTarvinel::Agregar1Click()
 {
-    if (!DBGrid1->finishEditing())
-        return;
     auto editor = std::make_unique<TFrmDatosTarvinel>(m_table, /*ModoAgregar=*/true, this);
     platform::current().showModal(*editor);
     tableops::RenumerarLineas(m_table);
@@ -363,16 +354,12 @@ void TFrmTarvinel::Agregar1Click()
 
 void TFrmTarvinel::Buscar1Click()
 {
-    if (!DBGrid1->finishEditing())
-        return;
     TFrmBuscar search(m_table, this);
     platform::current().showModal(search);
 }
 
 void TFrmTarvinel::Observaciones1Click()
 {
-    if (!DBGrid1->finishEditing())
-        return;
     TFrmObservaciones list(m_table, m_observations, this);
     if (platform::current().showModal(list) != QDialog::Accepted)
         return;
@@ -382,15 +369,11 @@ void TFrmTarvinel::Observaciones1Click()
 
 void TFrmTarvinel::SpeedButton9Click()
 {
-    if (!DBGrid1->finishEditing())
-        return;
     TFrmModMasiva massive(m_table, this);
     platform::current().showModal(massive);
 }
 
 void TFrmTarvinel::SpeedButton11Click()
 {
-    if (!DBGrid1->finishEditing())
-        return;
     tableops::assignSecondContracts(m_table);
 }

@@ -1,21 +1,26 @@
 #pragma once
 
 #include "checks/Observations.h"
-#include "export/GenExport.h"
 #include "model/LineLayout.h"
 #include "model/RecordTable.h"
+#include "ui/export/GenExport.h"
 
 #include <QDialog>
+#include <QIcon>
+#include <QKeySequence>
 
+#include <memory>
+
+class QAction;
 class QMenu;
 class QToolButton;
 class RecordGrid;
 class RecordTableModel;
 
 // The listing window: every line of the loaded declaration file in the grid `DBGrid1`, the button
-// bar `Panel1` and the grid's and code menus. The window owns the record table `RxMem`; the reader
-// opens and fills it before the window is shown, and closing the window closes it. The layout is
-// the one chosen in the format dialog, in which "Crear &Arch." writes the file back.
+// bar `Panel1` and the grid's and code menus. The window owns the record table `RxMem`; load() fills
+// it before the window is shown, and closing the window closes it. The layout is the one chosen in
+// the format dialog, in which the file is read and "Crear &Arch." writes it back.
 //
 // Every cell the service would refuse is marked in the grid (`m_observations`, checked against the
 // code tables of Tarvinel.cfg as it is when the window is made and after each code-table edit); the
@@ -29,6 +34,10 @@ class TFrmTarvinel : public QDialog {
 public:
     explicit TFrmTarvinel(linelayout::Layout layout, QWidget *parent = nullptr);
     ~TFrmTarvinel() override;
+
+    // Reads the declaration file at `path` into `RxMem` in the window's layout, before the window is
+    // shown. It fails as declaration::read() does; a window whose load failed is to be discarded.
+    void load(const QString &path);
 
     RecordTable &RxMem();
     linelayout::Layout layout() const { return m_layout; }
@@ -45,35 +54,44 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // The action handlers; each runs through the error boundary (platform/ActionGuard.h).
-    void SpeedButton1Click(); // "Crear &Arch."
-    void SpeedButton3Click(); // "&Tarvinel"
-    void SpeedButton5Click(); // "E&xcel"
-    void SpeedButton6Click(); // "&Modificar"
-    void SpeedButton7Click(); // "&Eliminar"
-    void SpeedButton2Click(); // "C&ódigos"
-    void CodeMenuItemClick(int item);
-    void SpeedButton8Click();  // help
-    void SpeedButton10Click(); // About
-    void SpeedButton4Click();  // close
-    void DBGrid1DblClick();
-    void DBGrid1ContextMenu(const QPoint &pos);
-    void Agregar1Click();
-
+    // The commands' handlers. Each runs from its action (see command()), after any pending grid edit
+    // has been stored, inside the error boundary.
+    void SpeedButton1Click();   // "Crear &Arch."
+    void SpeedButton3Click();   // "&Tarvinel"
+    void SpeedButton5Click();   // "E&xcel"
+    void SpeedButton6Click();   // "&Modificar", grid menu "Modificar", double click
+    void SpeedButton7Click();   // "&Eliminar", grid menu "Eliminar"
+    void SpeedButton2Click();   // "C&ódigos"
     void SpeedButton9Click();   // "Masi&va"
     void SpeedButton11Click();  // "2° Contra."
+    void SpeedButton8Click();   // help, F1
+    void SpeedButton10Click();  // About
+    void SpeedButton4Click();   // close
+    void Agregar1Click();       // grid menu "Agregar"
     void Buscar1Click();        // grid menu "Buscar"
     void Observaciones1Click(); // "O&bservaciones", grid menu "Observaciones"
+    void CodeMenuItemClick(int item);
+    void DBGrid1ContextMenu(const QPoint &pos);
 
     void buildControls();
-    QToolButton *addButton(const char *name, const QString &caption, const QString &hint, const QIcon &glyph);
+    // One command of the window: an action shared by its bar button, its menu item and its keys,
+    // which work wherever the focus is in the window. Triggered, it stores a pending grid edit
+    // (a value the field refuses stops it) and runs `handler` through guardedAction().
+    // `text` is its text in a menu, `hint` its tooltip.
+    QAction *command(void (TFrmTarvinel::*handler)(), const QString &text, const QString &hint,
+                     const QIcon &glyph = QIcon(), const QKeySequence &keys = QKeySequence());
+    // A bar button for `command`, captioned `caption` ("&" before its accelerator), or only its
+    // picture when `caption` is empty.
+    QToolButton *addButton(const char *name, const QString &caption, QAction *command);
 
     RecordTable m_table;
     Observations m_observations;
     TGenExport GenExport1{this};
     linelayout::Layout m_layout;
-    RecordTableModel *m_model = nullptr;
-    RecordGrid *DBGrid1 = nullptr;
+    // Held here rather than left to the window's children, which outlive every member: declared
+    // after the table, the grid goes before its model and the model before the table they read.
+    std::unique_ptr<RecordTableModel> m_model;
+    std::unique_ptr<RecordGrid> DBGrid1;
     QWidget *Panel1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QMenu *PopupMenu2 = nullptr;

@@ -106,9 +106,9 @@ TFrmModMasiva::TFrmModMasiva(RecordTable &table, QWidget *parent)
     outer->addWidget(Panel2);
 
     connect(RadioGroup1, &RadioGroup::itemIndexChanged, this,
-            [this] { guarded(this, [this] { RadioGroup1Click(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
+            guardedAction(this, &TFrmModMasiva::RadioGroup1Click));
+    connect(BitBtn1, &QPushButton::clicked, this, guardedAction(this, &TFrmModMasiva::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, guardedAction(this, &TFrmModMasiva::BitBtn2Click));
 
     setTabOrder(RadioGroup1, CBox1);
     setTabOrder(CBox1, OvcPF);

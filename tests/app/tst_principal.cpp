@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ScriptedPlatform.h"
 #include "app/JDGMessage.h"
 #include "app/UnitPrincipal.h"
@@ -28,14 +29,6 @@ public:
         return false;
     }
 };
-
-template <typename T> T *control(QWidget &window, const char *name)
-{
-    T *found = window.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 } // namespace
 

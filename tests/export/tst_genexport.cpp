@@ -1,9 +1,9 @@
-#include "export/GenExport.h"
-#include "export/un_progress.h"
-#include "io/IoErrorMessage.h"
 #include "model/RecordTable.h"
 #include "platform/ActionGuard.h"
 #include "ui/UnitDespTarvinel.h"
+#include "ui/export/GenExport.h"
+#include "ui/export/un_progress.h"
+#include "util/IoErrorMessage.h"
 #include "util/ProgramInfo.h"
 
 #include "FileSizeLimit.h"

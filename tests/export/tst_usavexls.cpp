@@ -1,6 +1,6 @@
 #include "export/USaveXls.h"
-#include "io/IoErrorMessage.h"
 #include "util/AppError.h"
+#include "util/IoErrorMessage.h"
 
 #include "ErrorOf.h"
 #include "FailingDevice.h"

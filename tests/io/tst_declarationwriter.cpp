@@ -1,8 +1,8 @@
 #include "io/DeclarationReader.h"
 #include "io/DeclarationWriter.h"
-#include "io/IoErrorMessage.h"
 #include "model/RecordTable.h"
 #include "util/AppError.h"
+#include "util/IoErrorMessage.h"
 
 #include "ErrorOf.h"
 #include "FailingDevice.h"
@@ -80,6 +80,8 @@ private Q_SLOTS:
     void bufferedDeviceFailingAtFlush();
     void misalignedLines_data();
     void misalignedLines();
+    void splitLines_data();
+    void splitLines();
 };
 
 void TestDeclarationWriter::roundTrip_data()
@@ -375,6 +377,46 @@ void TestDeclarationWriter::misalignedLines()
         QCOMPARE(found->text, table.textAt(1, misfit));
         QCOMPARE(found->width, catalogue::field(misfit).line.width);
         QVERIFY(declaration::misalignmentQuestion(*found).startsWith(QStringLiteral("La línea 2 ")));
+    }
+}
+
+void TestDeclarationWriter::splitLines_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QByteArray>("text"); // set as text into the second row
+    QTest::addColumn<int>("split");       // the field named, 0 when no field moves
+
+    QTest::addRow("no semicolon") << QByteArray("ape_pat") << QByteArray("PEREZ") << 0;
+    QTest::addRow("semicolon in a name") << QByteArray("ape_pat") << QByteArray("PE;REZ") << 3;
+    QTest::addRow("semicolon alone") << QByteArray("dv") << QByteArray(";") << 2;
+    QTest::addRow("semicolon in the last field") << QByteArray("centro_costo") << QByteArray("A;") << 105;
+}
+
+// A ";" typed into a text of a separated file ends the field there: the check before writing
+// names it, and the line composed indeed holds a separator too many.
+void TestDeclarationWriter::splitLines()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QByteArray, text);
+    QFETCH(int, split);
+
+    TestLocale regional("es_CL");
+    RecordTable table;
+    declaration::read(dataFile(QStringLiteral("canonical_separated_es_CL.txt")), Layout::Separated, table);
+    QVERIFY(!declaration::firstSplitLine(table));
+    table.moveTo(1);
+    table.edit();
+    table.fieldByName(field).setText(text);
+    table.post();
+
+    const auto found = declaration::firstSplitLine(table);
+    QCOMPARE(found ? found->field : 0, split);
+    const QByteArray line = linelayout::composeRow(table, 1, Layout::Separated);
+    QCOMPARE(line.count(';') == catalogue::kLineFieldCount - 1, split == 0);
+    if (found) {
+        QCOMPARE(found->row, 1);
+        QCOMPARE(found->text, table.textAt(1, split));
+        QVERIFY(declaration::splitQuestion(*found).startsWith(QStringLiteral("La línea 2 tiene un \";\"")));
     }
 }
 

@@ -1,12 +1,13 @@
 // A user's whole way through the program: main window, format dialog, reader, listing, writer.
 
 #include "app/UnitPrincipal.h"
-#include "io/UnitSeleccionar.h"
 #include "model/RecordTable.h"
 #include "ui/UnitDespTarvinel.h"
+#include "ui/UnitSeleccionar.h"
 #include "ui/widgets/RadioGroup.h"
 #include "util/ProgramInfo.h"
 
+#include "Controls.h"
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 #include "TestLocale.h"
@@ -17,18 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
-namespace {
-
-template <typename T> T *control(QWidget &window, const char *name)
-{
-    T *found = window.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-} // namespace
 
 class TestEditArchivo : public QObject {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "io/IoErrorMessage.h"
+#include "util/IoErrorMessage.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "io/UnitSeleccionar.h"
 #include "model/RecordTable.h"
 #include "ui/UnitDespTarvinel.h"
+#include "ui/UnitSeleccionar.h"
 #include "ui/widgets/RadioGroup.h"
 
 #include "ScriptedPlatform.h"

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cstdlib>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void fieldNamesIgnoreCase_data();
     void fieldNamesIgnoreCase();
     void insertBeforeCurrentRow();
+    void openedAgain_data();
+    void openedAgain();
     void nextFromLastRow();
     void deleteRows();
     void locate();
@@ -529,6 +532,51 @@ void TestRecordTable::signalsAndSuspendedDisplay()
     QCOMPARE(inserted.at(0).at(0).toInt(), 0);
     table.cancel();
     QCOMPARE(removed.count(), 1);
+}
+
+void TestRecordTable::openedAgain_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::addRow("fewer rows than before") << 100 << 30;
+    QTest::addRow("as many rows") << 112 << 112;
+    QTest::addRow("more rows than the kept memory holds") << 40 << 300;
+    QTest::addRow("after deleted rows") << -50 << 60;
+}
+
+// A table opened again reuses the memory of its earlier rows: each new row starts empty and keeps
+// its own values, however many there were before.
+void TestRecordTable::openedAgain()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+    RecordTable table;
+    table.open();
+    for (int row = 0; row < std::abs(before); ++row) {
+        table.append();
+        table.fieldByName("ape_pat").setText("ANTES");
+        table.fieldByName("rut").setInteger(row);
+        table.post();
+    }
+    if (before < 0) {
+        table.moveTo(3);
+        for (int i = 0; i < 10; ++i)
+            table.deleteRow();
+    }
+    table.open();
+    QCOMPARE(table.rowCount(), 0);
+    for (int row = 0; row < after; ++row) {
+        table.append();
+        QVERIFY(table.field(RecordTable::fieldIndex("ape_pat")).asText().isEmpty());
+        QVERIFY(table.field(RecordTable::fieldIndex("rut")).isNull());
+        table.fieldByName("nombres").setText("N" + QByteArray::number(row));
+        table.post();
+    }
+    QCOMPARE(table.rowCount(), after);
+    for (int row = 0; row < after; ++row) {
+        QCOMPARE(table.textAt(row, RecordTable::fieldIndex("nombres")), "N" + QByteArray::number(row));
+        QCOMPARE(table.textAt(row, RecordTable::fieldIndex("ape_pat")), QByteArray());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRecordTable)

@@ -18,19 +18,23 @@ platform::Answer ScriptedPlatform::message(QWidget *, const platform::MessageReq
     messages.append(request);
     if (!answers.isEmpty())
         return answers.dequeue();
-    return request.defaultAnswer;
+    return answerSource ? answerSource(request) : request.defaultAnswer;
 }
 
 QString ScriptedPlatform::openFileName(QWidget *, const platform::FileRequest &request)
 {
     openRequests.append(request);
-    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    if (!fileNames.isEmpty())
+        return fileNames.dequeue();
+    return openSource ? openSource(request) : QString();
 }
 
 QString ScriptedPlatform::saveFileName(QWidget *, const platform::FileRequest &request)
 {
     saveRequests.append(request);
-    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    if (!fileNames.isEmpty())
+        return fileNames.dequeue();
+    return saveSource ? saveSource(request) : QString();
 }
 
 bool ScriptedPlatform::openUrl(const QUrl &url)
@@ -42,11 +46,11 @@ bool ScriptedPlatform::openUrl(const QUrl &url)
 int ScriptedPlatform::showModal(QDialog &dialog)
 {
     modalWindows.append(QString::fromLatin1(dialog.metaObject()->className()));
-    if (m_handlers.isEmpty()) {
+    if (m_handlers.isEmpty() && !unscriptedModal) {
         ++unexpectedModals;
         return QDialog::Rejected;
     }
-    const ModalHandler handler = m_handlers.dequeue();
+    const ModalHandler handler = m_handlers.isEmpty() ? unscriptedModal : m_handlers.dequeue();
     if (modalLoops) {
         QTimer::singleShot(0, &dialog, [&dialog, handler] {
             handler(dialog);

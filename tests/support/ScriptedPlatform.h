@@ -13,8 +13,9 @@
 //
 // Modal windows: each showModal() takes the next handler of the queue, shows the window without a
 // modal loop and calls the handler with it; the handler drives the window (clicks, keys) and the
-// window closes itself or the handler closes it. A window shown with no handler queued is rejected
-// at once and counted in `unexpectedModals`.
+// window closes itself or the handler closes it. A window shown with no handler queued goes to
+// `unscriptedModal` when one is set, and is otherwise rejected at once and counted in
+// `unexpectedModals`.
 class ScriptedPlatform final : public platform::Platform {
 public:
     ScriptedPlatform();
@@ -37,6 +38,13 @@ public:
     int unexpectedModals = 0;
 
     using ModalHandler = std::function<void(QDialog &)>;
+    // Consulted when the queues are empty, instead of the defaults: the answer to a box, the path
+    // chosen in an open or save dialog (empty: Cancel), the driver of a modal window.
+    std::function<platform::Answer(const platform::MessageRequest &)> answerSource;
+    std::function<QString(const platform::FileRequest &)> openSource;
+    std::function<QString(const platform::FileRequest &)> saveSource;
+    ModalHandler unscriptedModal;
+
     void onNextModal(ModalHandler handler) { m_handlers.enqueue(std::move(handler)); }
     int pendingModalHandlers() const { return int(m_handlers.size()); }
 

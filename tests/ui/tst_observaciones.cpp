@@ -1,4 +1,3 @@
-#include "io/DeclarationReader.h"
 #include "model/RecordTable.h"
 #include "ui/ObservationStatus.h"
 #include "ui/RecordGrid.h"
@@ -63,8 +62,7 @@ void TestObservaciones::initTestCase()
 void TestObservaciones::init()
 {
     m_window = std::make_unique<TFrmTarvinel>(linelayout::Layout::Fixed);
-    declaration::read(dataFile(QStringLiteral("three_faults.txt")), linelayout::Layout::Fixed,
-                      m_window->RxMem());
+    m_window->load(dataFile(QStringLiteral("three_faults.txt")));
     m_window->show();
     grid()->setCurrentIndex(grid()->model()->index(0, 1));
 }

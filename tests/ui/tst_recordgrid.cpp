@@ -4,7 +4,9 @@
 #include "ui/widgets/Cp1252Validator.h"
 #include "ui/widgets/WindowFont.h"
 
+#include "NumberedRows.h"
 #include "TestLocale.h"
+#include "TypeText.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -15,8 +17,6 @@
 #include <QStyle>
 #include <QTest>
 
-#include "NumberedRows.h"
-
 namespace {
 
 const int kRut = 1;
@@ -26,19 +26,6 @@ const int kNombres = 5;
 void fill(RecordTable &table, int n)
 {
     fillNumberedRows(table, n);
-}
-
-// Types `text` key by key into `widget`. QTest::keyClicks takes ASCII only; "ñ" and "ß" are keys of
-// their own on a Spanish or German keyboard.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text) {
-        const auto key = Qt::Key(c.toUpper().unicode());
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &release);
-    }
 }
 
 // A grid over a table of `rows` lines, shown and active so that keys reach it.

@@ -7,8 +7,6 @@
 #include "ui/UnitBuscar.h"
 #include "ui/UnitDespTarvinel.h"
 #include "ui/UnitModMasiva.h"
-#include "ui/editor/DatosTarvinelUi.h"
-#include "ui/editor/UnitDatosTarvinel.h"
 #include "ui/widgets/CodeComboBox.h"
 #include "ui/widgets/PictureEdit.h"
 #include "ui/widgets/RadioGroup.h"
@@ -17,6 +15,7 @@
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
+#include "Controls.h"
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 #include "TestLocale.h"
@@ -159,6 +158,8 @@ private Q_SLOTS:
     void secondContractsAtOnce();
     void massiveModificationByKeyboard();
     void searchCommitsPendingEditFirst();
+    void commandKeysFinishTheEditFirst_data();
+    void commandKeysFinishTheEditFirst();
 };
 
 void TestUnitDespTarvinel::windowFrame()
@@ -481,7 +482,7 @@ void TestUnitDespTarvinel::separatorRefusedInTexts()
     }
     case TextEntry::EditorBox:
         l.platform.onNextModal([&](QDialog &dialog) {
-            QLineEdit *box = static_cast<TFrmDatosTarvinel &>(dialog).ui().EdApepat;
+            QLineEdit *box = control<QLineEdit>(dialog, "EdApepat");
             box->clear();
             QTest::keyClicks(box, typed);
             shown = box->text();
@@ -848,6 +849,46 @@ void TestUnitDespTarvinel::searchCommitsPendingEditFirst()
     QCOMPARE(l.table().currentRow(), 2);
     QCOMPARE(l.grid()->currentIndex().row(), 2);
     QVERIFY(l.platform.messages.isEmpty());
+}
+
+void TestUnitDespTarvinel::commandKeysFinishTheEditFirst_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QStringList>("asked"); // file names proposed, windows shown, then box texts
+
+    QTest::addRow("Ctrl+S creates the file")
+        << QKeySequence(Qt::CTRL | Qt::Key_S) << QStringList{QStringLiteral("Tarvinel")};
+    QTest::addRow("Ctrl+F searches") << QKeySequence(Qt::CTRL | Qt::Key_F)
+                                     << QStringList{QStringLiteral("TFrmBuscar")};
+    QTest::addRow("F1 shows the help")
+        << QKeySequence(Qt::Key_F1) << QStringList{QStringLiteral("No se encontró el archivo de ayuda %1")};
+}
+
+void TestUnitDespTarvinel::commandKeysFinishTheEditFirst()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QStringList, asked);
+
+    QTemporaryDir folder;
+    programinfo::setProgramFolder(folder.path());
+    Listing l(2);
+    l.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&l.window));
+    l.grid()->setCurrentIndex(l.grid()->model()->index(0, kApePat));
+    QTest::keyClicks(l.grid(), QStringLiteral("x"));
+    QWidget *editor = l.grid()->openEditor();
+    QVERIFY(editor);
+    l.platform.onNextModal([](QDialog &window) { window.reject(); });
+    QTest::keySequence(editor, keys);
+    programinfo::setProgramFolder(QString());
+
+    QCOMPARE(l.table().textAt(0, kApePat), QByteArray("X"));
+    QStringList shown;
+    for (const platform::FileRequest &request : l.platform.saveRequests)
+        shown.append(request.fileName);
+    shown << l.platform.modalWindows << l.messageTexts();
+    const QString help = QDir::toNativeSeparators(folder.filePath(QStringLiteral("AYUDA.HLP")));
+    QCOMPARE(shown, asked.replaceInStrings(QStringLiteral("%1"), help));
 }
 
 QTEST_MAIN(TestUnitDespTarvinel)

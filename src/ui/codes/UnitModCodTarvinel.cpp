@@ -94,7 +94,8 @@ void TFrmModCodTarvinel::buildControls()
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     listLayout->addWidget(ListBox1);
     outer->addWidget(panel2, 1);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TFrmModCodTarvinel::BitBtn1Click);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this,
+            guardedAction(this, &TFrmModCodTarvinel::BitBtn1Click));
 
     QFrame *panel3 = makePanel(this, "Panel3");
     new QHBoxLayout(panel3);
@@ -105,10 +106,10 @@ void TFrmModCodTarvinel::buildControls()
     QPushButton *ayuda = makeButton(panel3, "BitBtn5", QStringLiteral("A&yuda"));
     QPushButton *cerrar = makeButton(panel3, "BitBtn2", QStringLiteral("&Cerrar"));
     outer->addWidget(panel3);
-    connect(agregar, &QPushButton::clicked, this, &TFrmModCodTarvinel::BitBtn3Click);
-    connect(modificar, &QPushButton::clicked, this, &TFrmModCodTarvinel::BitBtn1Click);
-    connect(eliminar, &QPushButton::clicked, this, &TFrmModCodTarvinel::BitBtn4Click);
-    connect(ayuda, &QPushButton::clicked, this, &TFrmModCodTarvinel::BitBtn5Click);
+    connect(agregar, &QPushButton::clicked, this, guardedAction(this, &TFrmModCodTarvinel::BitBtn3Click));
+    connect(modificar, &QPushButton::clicked, this, guardedAction(this, &TFrmModCodTarvinel::BitBtn1Click));
+    connect(eliminar, &QPushButton::clicked, this, guardedAction(this, &TFrmModCodTarvinel::BitBtn4Click));
+    connect(ayuda, &QPushButton::clicked, this, guardedAction(this, &TFrmModCodTarvinel::BitBtn5Click));
     connect(cerrar, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(EdCodigo, EdGlosa);
@@ -160,56 +161,48 @@ bool TFrmModCodTarvinel::eventFilter(QObject *watched, QEvent *event)
 
 void TFrmModCodTarvinel::BitBtn1Click()
 {
-    guarded(this, [this] {
-        const int row = ListBox1->currentRow();
-        if (row < 0 || !ListBox1->currentItem()->isSelected()) {
-            boxes::note(this, kSelectEntry);
-            return;
-        }
-        const EditedCodeTable::Parts parts = m_table.modify(row);
-        // A loaded code keeps its case; only letters typed into the field become capitals.
-        EdCodigo->setStoredText(cp1252::toUnicode(parts.code));
-        EdGlosa->setStoredText(cp1252::toUnicode(parts.glosa));
-        startEditing();
-    });
+    const int row = ListBox1->currentRow();
+    if (row < 0 || !ListBox1->currentItem()->isSelected()) {
+        boxes::note(this, kSelectEntry);
+        return;
+    }
+    const EditedCodeTable::Parts parts = m_table.modify(row);
+    // A loaded code keeps its case; only letters typed into the field become capitals.
+    EdCodigo->setStoredText(cp1252::toUnicode(parts.code));
+    EdGlosa->setStoredText(cp1252::toUnicode(parts.glosa));
+    startEditing();
 }
 
 void TFrmModCodTarvinel::BitBtn3Click()
 {
-    guarded(this, [this] {
-        m_table.add();
-        EdCodigo->clear();
-        EdGlosa->clear();
-        startEditing();
-    });
+    m_table.add();
+    EdCodigo->clear();
+    EdGlosa->clear();
+    startEditing();
 }
 
 void TFrmModCodTarvinel::BitBtn4Click()
 {
-    guarded(this, [this] {
-        const int row = ListBox1->currentRow();
-        if (row < 0 || !ListBox1->currentItem()->isSelected()) {
-            boxes::note(this, kSelectEntry);
-            return;
-        }
-        if (Confirmar(QStringLiteral("¿Seguro de Eliminar este Registro?"), QString(), this)
-            != platform::Answer::Ok)
-            return;
-        // The list shows the change also when the file refuses it.
-        const auto refresh = qScopeGuard([this] { fillList(-1); });
-        m_table.remove(row);
-    });
+    const int row = ListBox1->currentRow();
+    if (row < 0 || !ListBox1->currentItem()->isSelected()) {
+        boxes::note(this, kSelectEntry);
+        return;
+    }
+    if (Confirmar(QStringLiteral("¿Seguro de Eliminar este Registro?"), QString(), this)
+        != platform::Answer::Ok)
+        return;
+    // The list shows the change also when the file refuses it.
+    const auto refresh = qScopeGuard([this] { fillList(-1); });
+    m_table.remove(row);
 }
 
 void TFrmModCodTarvinel::BitBtn5Click()
 {
-    guarded(this, [this] {
-        const CodeHelpText *help = codehelp::find(m_section);
-        if (!help)
-            return;
-        TFrmAyudaParametros window(*help, this);
-        platform::current().showModal(window);
-    });
+    const CodeHelpText *help = codehelp::find(m_section);
+    if (!help)
+        return;
+    TFrmAyudaParametros window(*help, this);
+    platform::current().showModal(window);
 }
 
 void TFrmModCodTarvinel::EdCodigoExit()

@@ -1,20 +1,24 @@
 #include "ui/editor/DatosTarvinelUi.h"
 
+#include "ui/editor/DatosTarvinelFields.h"
 #include "ui/editor/PageControl.h"
-#include "ui/widgets/CodeComboBox.h"
 #include "ui/widgets/CurrencyEdit.h"
-#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/FormFields.h"
+#include "ui/widgets/FormGrid.h"
 #include "ui/widgets/PictureEdit.h"
-#include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpperCaseEdit.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QList>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <array>
+
+using datosfields::Kind;
 
 namespace {
 
@@ -36,10 +40,71 @@ QPushButton *button(QDialog *form, const QString &text, const char *name)
     return button;
 }
 
+QString formatOf(datosfields::Format format)
+{
+    switch (format) {
+    case datosfields::Format::Whole:
+        return formfields::wholeFormat();
+    case datosfields::Format::TwoDecimals:
+        return formfields::twoDecimalsFormat();
+    case datosfields::Format::Days:
+        return formfields::daysFormat();
+    }
+    return formfields::wholeFormat();
+}
+
+bool placedByTable(Kind kind)
+{
+    return kind == Kind::Amount || kind == Kind::Text || kind == Kind::Date || kind == Kind::Code
+           || kind == Kind::Count;
+}
+
+void make(QWidget *page, const datosfields::Field &f)
+{
+    using namespace formfields;
+    switch (f.kind) {
+    case Kind::Amount: {
+        CurrencyEdit *box = amount(page, f.control, formatOf(f.shape.format), f.shape.digits);
+        if (f.shape.maximum > 0)
+            box->setRange(0, f.shape.maximum);
+        if (f.shape.limit > 0)
+            box->setCharLimit(f.shape.limit);
+        return;
+    }
+    case Kind::Text:
+        textBox(page, f.control, f.shape.limit);
+        return;
+    case Kind::Date:
+        dateBox(page, f.control);
+        return;
+    case Kind::Code:
+        codeBox(page, f.control);
+        return;
+    case Kind::Count:
+        countBox(page, f.control, f.shape.limit);
+        return;
+    case Kind::CheckCharacter:
+        checkCharacter(page, f.control);
+        return;
+    case Kind::Rut:
+        picture(page, f.control, PictureEdit::Picture::Digits);
+        return;
+    case Kind::Period:
+        picture(page, f.control, PictureEdit::Picture::MonthYear);
+        return;
+    case Kind::Choice: {
+        const QStringList choices = QString::fromUtf16(f.shape.choices).split(QLatin1Char('|'));
+        radioGroup(page, f.control, QString::fromUtf16(f.shape.caption), choices, int(choices.size()));
+        return;
+    }
+    }
+}
+
 } // namespace
 
 void DatosTarvinelUi::setupUi(QDialog *form)
 {
+    m_form = form;
     PageControl1 = new PageControl(form);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->addPage(buildTrabajador(form), QString::fromUtf16(kTabTitles[TabTrabajador]));
@@ -67,29 +132,30 @@ void DatosTarvinelUi::setupUi(QDialog *form)
 
 void DatosTarvinelUi::orderTabs()
 {
-    // One line per tab, in the order of its tables.
-    // clang-format off
-    const QList<QWidget *> order = {
-        PageControl1,
-        EdRut, EdDV, RGpSexo, EdApepat, EdApeMat, EdNombres, RGNacionalidad, CBxTipoPago, EdPerDesde, EdPerHasta,
-        RGpRegPrevi, CBxTTrabajador, CuEdDiasTrab, CBxTipoLinea, CBxMovPersonal, DEdMovDesde, DEdMovHasta,
-        CBxTramoFam, EdCargasSimples, EdCargasMater, EdCargasInva, CuEdAsigFamiliar, CuEdAsigRetro, CuEdReintegro,
-        RGSubsiTrabajador,
-        CBxAfp, CuEdImpoAFP, CuEdCotizaAfp, CuEdAporteSIS, CuEdAhorroAfp, CuEdRentaImpSust, CuEdTasaPacSust,
-        CuEdAporteIndemSust, CuEdPeriSust, DEdPerDesdeSust, DEdPerHastaSust, EdTrabPesado, CuEdPorTrabPesado,
-        CuEdCotTrabPesado, CBxApvi, EdContratoApvi, RGFormaPagoAPVI, CuEdCotAPVI, CuEdDepConveniAPVI, CBxAPVC,
-        EdContratoAPVC, RGFormaPAgoAPVC, CuEdCotAPVC, CuEdCotEmpleador,
-        PFRutAfiVol, EdDVAfiVol, EdApePatVolun, EdApeMatVolun, EdNombreVolun, CBxMovVolun, DEdDesdeVolun,
-        DEdHastaVolun, CBxAfpVolun, CuEdCapiVolun, CuEdAhoVolun, CuEdPerCotizaVolun, CBxCodCajaReg, CuEdTasaCaja,
-        CuedImpoFonasa, CuEdCotizaInp, CBxCodCajaDesa, CuEdTasaDesa, CuEdCotizaDesa, CuEdRentaImpDes, CuEdCotFonasa,
-        CuEdAccidentes, CuEdLey, CuEdDescCargas, CuEdBonoGob, CBxIsapre, CuEdNumeroFun, CuedImpoSalud, RGpMonedaPlan,
-        CuEdCotPactada, CuEdCotizaIsap, CuEdCotAdicio, CuEdMontoGes,
-        CBxCodigoCcaf, CuEdImpoCCAF, CuEdCredPerso, CuEdDescDental, CuEdDescLeas, CuEdSeguroVida, CuEdOtrosDesc,
-        CuEdCotizaCCAF, CuEdCarFamCcaf, CuEdOtrosCCAF1, CuEdOtrosCCAF2, CuEdBonoGobCCAF, EdSucurCCAF, CBxMutual,
-        CuEdImpoMutual, CuEdCotMutual, CuEdSucursal, CuEdImpoCesantia, CuEdAporteTrab, CuEdAporteEmp, EdRutPagSub,
-        EdDVPagSub, EdCentroCosto,
-        BitBtn1, BitBtn2};
-    // clang-format on
+    QList<QWidget *> order{PageControl1};
+    for (int tab = 0; tab < datosfields::kTabCount; ++tab) {
+        for (const datosfields::Field &f : datosfields::tab(tab))
+            order << control<QWidget>(f.control);
+    }
+    order << BitBtn1 << BitBtn2;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void DatosTarvinelUi::makeFields(QWidget *page, Tab tab)
+{
+    for (const datosfields::Field &f : datosfields::tab(tab))
+        make(page, f);
+}
+
+void DatosTarvinelUi::placeFields(formgrid::Pairs &pairs, Tab tab, int group) const
+{
+    for (const datosfields::Field &f : datosfields::tab(tab)) {
+        if (!placedByTable(f.kind) || f.cell.group != group)
+            continue;
+        QLabel *label = pairs.pair(f.cell.row, f.cell.column, QString::fromUtf16(f.label),
+                                   control<QWidget>(f.control), f.cell.span);
+        if (f.shape.wrapLabel)
+            formgrid::wrapped(label);
+    }
 }

@@ -1,18 +1,22 @@
 #pragma once
 
-class CodeComboBox;
-class CurrencyEdit;
-class DateEdit;
+#include <QLatin1StringView>
+#include <QWidget>
+
 class PageControl;
 class PictureEdit;
 class QDialog;
 class QPushButton;
-class QWidget;
 class RadioGroup;
-class UpperCaseEdit;
 
-// The controls of the record editor, named as on its screen, and the building of its four tabs.
-// The form owns every control; the struct only points at them.
+namespace formgrid {
+class Pairs;
+}
+
+// The controls of the record editor and the building of its four tabs. The tables of
+// DatosTarvinelFields declare every control; the tabs make and place them. The members below point
+// at the RUTs, periods and radio groups, which the tabs place and the editor binds by rules of its
+// own; the others are found by name. The form owns every control.
 struct DatosTarvinelUi {
     // The tabs, in order.
     enum Tab { TabTrabajador, TabAfp, TabVoluntario, TabCcaf };
@@ -21,122 +25,28 @@ struct DatosTarvinelUi {
     QPushButton *BitBtn1;
     QPushButton *BitBtn2;
 
-    // "Datos Trabajador"
     PictureEdit *EdRut;
-    UpperCaseEdit *EdDV;
     RadioGroup *RGpSexo;
-    UpperCaseEdit *EdApepat;
-    UpperCaseEdit *EdApeMat;
-    UpperCaseEdit *EdNombres;
     RadioGroup *RGNacionalidad;
-    CodeComboBox *CBxTipoPago;
     PictureEdit *EdPerDesde;
     PictureEdit *EdPerHasta;
     RadioGroup *RGpRegPrevi;
-    CodeComboBox *CBxTTrabajador;
-    CurrencyEdit *CuEdDiasTrab;
-    CodeComboBox *CBxTipoLinea;
-    CodeComboBox *CBxMovPersonal;
-    DateEdit *DEdMovDesde;
-    DateEdit *DEdMovHasta;
-    CodeComboBox *CBxTramoFam;
-    UpperCaseEdit *EdCargasSimples;
-    UpperCaseEdit *EdCargasMater;
-    UpperCaseEdit *EdCargasInva;
-    CurrencyEdit *CuEdAsigFamiliar;
-    CurrencyEdit *CuEdAsigRetro;
-    CurrencyEdit *CuEdReintegro;
     RadioGroup *RGSubsiTrabajador;
-
-    // "Datos AFP - APVI - APVC"
-    CodeComboBox *CBxAfp;
-    CurrencyEdit *CuEdImpoAFP;
-    CurrencyEdit *CuEdCotizaAfp;
-    CurrencyEdit *CuEdAporteSIS;
-    CurrencyEdit *CuEdAhorroAfp;
-    CurrencyEdit *CuEdRentaImpSust;
-    CurrencyEdit *CuEdTasaPacSust;
-    CurrencyEdit *CuEdAporteIndemSust;
-    CurrencyEdit *CuEdPeriSust;
-    DateEdit *DEdPerDesdeSust;
-    DateEdit *DEdPerHastaSust;
-    UpperCaseEdit *EdTrabPesado;
-    CurrencyEdit *CuEdPorTrabPesado;
-    CurrencyEdit *CuEdCotTrabPesado;
-    CodeComboBox *CBxApvi;
-    UpperCaseEdit *EdContratoApvi;
     RadioGroup *RGFormaPagoAPVI;
-    CurrencyEdit *CuEdCotAPVI;
-    CurrencyEdit *CuEdDepConveniAPVI;
-    CodeComboBox *CBxAPVC;
-    UpperCaseEdit *EdContratoAPVC;
     RadioGroup *RGFormaPAgoAPVC;
-    CurrencyEdit *CuEdCotAPVC;
-    CurrencyEdit *CuEdCotEmpleador;
-
-    // "Datos Afi. Voluntario - INP - Salud"
     PictureEdit *PFRutAfiVol;
-    UpperCaseEdit *EdDVAfiVol;
-    UpperCaseEdit *EdApePatVolun;
-    UpperCaseEdit *EdApeMatVolun;
-    UpperCaseEdit *EdNombreVolun;
-    CodeComboBox *CBxMovVolun;
-    DateEdit *DEdDesdeVolun;
-    DateEdit *DEdHastaVolun;
-    CodeComboBox *CBxAfpVolun;
-    CurrencyEdit *CuEdCapiVolun;
-    CurrencyEdit *CuEdAhoVolun;
-    CurrencyEdit *CuEdPerCotizaVolun;
-    CodeComboBox *CBxCodCajaReg;
-    CurrencyEdit *CuEdTasaCaja;
-    CurrencyEdit *CuedImpoFonasa;
-    CurrencyEdit *CuEdCotizaInp;
-    CodeComboBox *CBxCodCajaDesa;
-    CurrencyEdit *CuEdTasaDesa;
-    CurrencyEdit *CuEdCotizaDesa;
-    CurrencyEdit *CuEdRentaImpDes;
-    CurrencyEdit *CuEdCotFonasa;
-    CurrencyEdit *CuEdAccidentes;
-    CurrencyEdit *CuEdLey;
-    CurrencyEdit *CuEdDescCargas;
-    CurrencyEdit *CuEdBonoGob;
-    CodeComboBox *CBxIsapre;
-    CurrencyEdit *CuEdNumeroFun;
-    CurrencyEdit *CuedImpoSalud;
     RadioGroup *RGpMonedaPlan;
-    CurrencyEdit *CuEdCotPactada;
-    CurrencyEdit *CuEdCotizaIsap;
-    CurrencyEdit *CuEdCotAdicio;
-    CurrencyEdit *CuEdMontoGes;
-
-    // "Datos CCAF - Mutual - Cesantía - Centro Costo"
-    CodeComboBox *CBxCodigoCcaf;
-    CurrencyEdit *CuEdImpoCCAF;
-    CurrencyEdit *CuEdCredPerso;
-    CurrencyEdit *CuEdDescDental;
-    CurrencyEdit *CuEdDescLeas;
-    CurrencyEdit *CuEdSeguroVida;
-    CurrencyEdit *CuEdOtrosDesc;
-    CurrencyEdit *CuEdCotizaCCAF;
-    CurrencyEdit *CuEdCarFamCcaf;
-    CurrencyEdit *CuEdOtrosCCAF1;
-    CurrencyEdit *CuEdOtrosCCAF2;
-    CurrencyEdit *CuEdBonoGobCCAF;
-    UpperCaseEdit *EdSucurCCAF;
-    CodeComboBox *CBxMutual;
-    CurrencyEdit *CuEdImpoMutual;
-    CurrencyEdit *CuEdCotMutual;
-    CurrencyEdit *CuEdSucursal;
-    CurrencyEdit *CuEdImpoCesantia;
-    CurrencyEdit *CuEdAporteTrab;
-    CurrencyEdit *CuEdAporteEmp;
     PictureEdit *EdRutPagSub;
-    UpperCaseEdit *EdDVPagSub;
-    UpperCaseEdit *EdCentroCosto;
 
     // Builds the tabs and the buttons into `form`, whose font must already be set, and chains the
-    // tab order through every control: tab by tab, then "&Aceptar" and "&Cancelar".
+    // tab order through the tables.
     void setupUi(QDialog *form);
+
+    // The control of that object name, of the class its table gives it.
+    template <class T> T *control(const char *name) const
+    {
+        return m_form->findChild<T *>(QLatin1StringView(name));
+    }
 
 private:
     // One file each.
@@ -145,4 +55,11 @@ private:
     QWidget *buildVoluntario(QWidget *parent);
     QWidget *buildCcaf(QWidget *parent);
     void orderTabs();
+
+    // Makes on `page` every control that the table of `tab` makes.
+    static void makeFields(QWidget *page, Tab tab);
+    // Places, with their labels, the controls of group `group` that the table of `tab` places.
+    void placeFields(formgrid::Pairs &pairs, Tab tab, int group) const;
+
+    QWidget *m_form = nullptr;
 };

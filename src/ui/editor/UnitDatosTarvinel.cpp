@@ -37,37 +37,6 @@ QByteArray bytes(const QString &text)
     return cp1252::fromUnicode(text);
 }
 
-// A combo box, the code table that fills it and the field whose code it shows.
-struct CodeBinding {
-    CodeComboBox *box;
-    CodeTable table;
-    const char *field;
-};
-
-QList<CodeBinding> codeBindings(const DatosTarvinelUi &ui)
-{
-    return {
-        {ui.CBxTipoPago, CodeTable::TipoPago, "tipo_pago"},
-        {ui.CBxTTrabajador, CodeTable::TipoTrabajador, "tipo_trab"},
-        {ui.CBxTipoLinea, CodeTable::TipoLinea, "tipo_linea"},
-        {ui.CBxMovPersonal, CodeTable::MovimientoPersonal, "cod_mov"},
-        {ui.CBxTramoFam, CodeTable::TramoFamiliar, "Tramo_Fam"},
-        {ui.CBxAfp, CodeTable::NombreAfp, "nom_AFP"},
-        {ui.CBxApvi, CodeTable::Apv, "inst_apvi"},
-        {ui.CBxAPVC, CodeTable::Apv, "inst_apvc"},
-        // Looked up like the other codes. Showing the built-in entry for any stored code would store
-        // its 10 over every other code when the line is accepted; an unknown code shows an empty box,
-        // which saving leaves as it was.
-        {ui.CBxMovVolun, CodeTable::MovimientoVoluntario, "cod_mov_per_volun"},
-        {ui.CBxAfpVolun, CodeTable::NombreAfp, "cod_afp_volun"},
-        {ui.CBxCodCajaReg, CodeTable::CodigoCaja, "cod_ex_caja"},
-        {ui.CBxCodCajaDesa, CodeTable::CodigoCaja, "cod_ex_caja_des"},
-        {ui.CBxIsapre, CodeTable::Isapres, "cod_inst_salud"},
-        {ui.CBxCodigoCcaf, CodeTable::Ccaf, "cod_CCAF"},
-        {ui.CBxMutual, CodeTable::Mutual, "cod_mutual"},
-    };
-}
-
 // The code of a combo box's text, cut to the width of its table.
 std::optional<double> codeIn(const CodeComboBox *box, CodeTable table)
 {
@@ -124,7 +93,7 @@ void TFrmDatosTarvinel::FormCreate()
     const QString path = programinfo::codeTableFilePath();
     for (int i = 0; i < codesections::kCount; ++i)
         m_codes[std::size_t(i)] = readSection(path, QByteArrayView(codesections::at(i).name));
-    for (const CodeBinding &code : codeBindings(m_ui))
+    for (const datosbindings::CodeBinding &code : datosbindings::codeBindings(m_ui))
         code.box->setEntries(entriesOf(code.box, code.table));
 
     // The start states of the screen.
@@ -169,22 +138,33 @@ void TFrmDatosTarvinel::PageControl1Change()
 void TFrmDatosTarvinel::loadDefaults()
 {
     m_ui.RGpSexo->setItemIndex(0);
-    m_ui.CBxTipoPago->setCurrentIndex(0);
+    codeBox("CBxTipoPago")->setCurrentIndex(0);
     m_ui.EdPerDesde->setValue(toScreen(entryconversions::periodValue(m_period)));
     m_ui.EdPerHasta->setValue(QString());
-    m_ui.CBxTTrabajador->setCurrentIndex(0);
-    m_ui.CBxMovPersonal->setCurrentIndex(0);
-    m_ui.CBxTramoFam->setCurrentIndex(3);
-    for (UpperCaseEdit *count : {m_ui.EdCargasSimples, m_ui.EdCargasMater, m_ui.EdCargasInva})
+    codeBox("CBxTTrabajador")->setCurrentIndex(0);
+    codeBox("CBxMovPersonal")->setCurrentIndex(0);
+    codeBox("CBxTramoFam")->setCurrentIndex(3);
+    for (UpperCaseEdit *count :
+         {textBox("EdCargasSimples"), textBox("EdCargasMater"), textBox("EdCargasInva")})
         count->setText(QStringLiteral("0"));
-    m_ui.CBxAfp->setCurrentIndex(0);
-    m_ui.CBxCodCajaReg->setCurrentIndex(0);
-    m_ui.CBxCodCajaDesa->setCurrentIndex(0);
-    m_ui.CBxIsapre->setCurrentIndex(5);
+    codeBox("CBxAfp")->setCurrentIndex(0);
+    codeBox("CBxCodCajaReg")->setCurrentIndex(0);
+    codeBox("CBxCodCajaDesa")->setCurrentIndex(0);
+    codeBox("CBxIsapre")->setCurrentIndex(5);
     m_ui.RGpMonedaPlan->setItemIndex(0);
-    m_ui.CBxCodigoCcaf->setCurrentIndex(5);
-    m_ui.CBxMutual->setCurrentIndex(3);
-    m_ui.CBxApvi->setCurrentIndex(0);
+    codeBox("CBxCodigoCcaf")->setCurrentIndex(5);
+    codeBox("CBxMutual")->setCurrentIndex(3);
+    codeBox("CBxApvi")->setCurrentIndex(0);
+}
+
+CodeComboBox *TFrmDatosTarvinel::codeBox(const char *name) const
+{
+    return m_ui.control<CodeComboBox>(name);
+}
+
+UpperCaseEdit *TFrmDatosTarvinel::textBox(const char *name) const
+{
+    return m_ui.control<UpperCaseEdit>(name);
 }
 
 FieldRef TFrmDatosTarvinel::field(const char *name)
@@ -212,7 +192,7 @@ void TFrmDatosTarvinel::showCode(CodeComboBox *box, CodeTable table, const char 
 
 QList<QByteArray> TFrmDatosTarvinel::entriesOf(const CodeComboBox *box, CodeTable table) const
 {
-    if (box != m_ui.CBxMovVolun)
+    if (box != codeBox("CBxMovVolun"))
         return codes(table);
     return QList<QByteArray>{QByteArray(kMovVolunBuiltIn)} + codes(table);
 }
@@ -223,7 +203,7 @@ void TFrmDatosTarvinel::loadFromLine()
 
     for (const datosbindings::Binding &binding : std::as_const(m_bindings))
         datosbindings::show(binding, field(binding.field));
-    for (const CodeBinding &code : codeBindings(m_ui))
+    for (const datosbindings::CodeBinding &code : datosbindings::codeBindings(m_ui))
         showCode(code.box, code.table, code.field);
 
     m_ui.EdRut->setValue(text("rut"));
@@ -233,9 +213,9 @@ void TFrmDatosTarvinel::loadFromLine()
     // A single blank is an open period: the box keeps its empty mask.
     if (field("remu_hasta").asText() != " ")
         m_ui.EdPerHasta->setValue(text("remu_hasta"));
-    m_ui.EdCargasSimples->setStoredText(text("num_car_sim"));
-    m_ui.EdCargasMater->setStoredText(text("num_car_mat"));
-    m_ui.EdCargasInva->setStoredText(text("num_car_inv"));
+    textBox("EdCargasSimples")->setStoredText(text("num_car_sim"));
+    textBox("EdCargasMater")->setStoredText(text("num_car_mat"));
+    textBox("EdCargasInva")->setStoredText(text("num_car_inv"));
 
     m_ui.RGpSexo->setItemIndex(field("sexo").asText() == "F" ? 0 : 1);
     m_ui.RGNacionalidad->setItemIndex(field("nacion").asText() == "1" ? 1 : 0);
@@ -256,7 +236,7 @@ void TFrmDatosTarvinel::loadFromLine()
     try {
         const double pactada = field("cot_pactada").asNumber();
         if (pactada != std::trunc(pactada))
-            m_ui.CuEdCotPactada->setDisplayFormat(formfields::twoDecimalsFormat());
+            m_ui.control<CurrencyEdit>("CuEdCotPactada")->setDisplayFormat(formfields::twoDecimalsFormat());
     } catch (const AppError &) {
         // Not a number: the box shows 0, as a whole number.
     }
@@ -270,19 +250,19 @@ bool TFrmDatosTarvinel::checkEntries()
     };
     if (m_ui.EdRut->value().isEmpty())
         return fail(QStringLiteral("Debe ingresar el rut del empleado"), m_ui.EdRut);
-    if (m_ui.EdDV->text().isEmpty())
-        return fail(QStringLiteral("Debe ingresar el digito verificador del Rut"), m_ui.EdDV);
-    if (!ValidaRut(bytes(m_ui.EdRut->value() + m_ui.EdDV->text())))
-        return fail(QStringLiteral("El Digito verificador no corresponde al Rut"), m_ui.EdDV);
-    if (m_ui.EdApepat->text().isEmpty())
-        return fail(QStringLiteral("Ingrese el apellido paterno"), m_ui.EdApepat);
-    if (m_ui.EdApeMat->text().isEmpty())
-        return fail(QStringLiteral("Ingrese el apellido materno"), m_ui.EdApeMat);
-    if (m_ui.EdNombres->text().isEmpty())
-        return fail(QStringLiteral("Ingrese el nombre del empleado"), m_ui.EdNombres);
-    if (entryconversions::tooManyCargasSimples(bytes(m_ui.EdCargasSimples->text())))
+    if (textBox("EdDV")->text().isEmpty())
+        return fail(QStringLiteral("Debe ingresar el digito verificador del Rut"), textBox("EdDV"));
+    if (!ValidaRut(bytes(m_ui.EdRut->value() + textBox("EdDV")->text())))
+        return fail(QStringLiteral("El Digito verificador no corresponde al Rut"), textBox("EdDV"));
+    if (textBox("EdApepat")->text().isEmpty())
+        return fail(QStringLiteral("Ingrese el apellido paterno"), textBox("EdApepat"));
+    if (textBox("EdApeMat")->text().isEmpty())
+        return fail(QStringLiteral("Ingrese el apellido materno"), textBox("EdApeMat"));
+    if (textBox("EdNombres")->text().isEmpty())
+        return fail(QStringLiteral("Ingrese el nombre del empleado"), textBox("EdNombres"));
+    if (entryconversions::tooManyCargasSimples(bytes(textBox("EdCargasSimples")->text())))
         return fail(QStringLiteral("El número de cargas simples no puede ser mayor a 13"),
-                    m_ui.EdCargasSimples);
+                    textBox("EdCargasSimples"));
     return true;
 }
 
@@ -321,8 +301,8 @@ std::optional<TFrmDatosTarvinel::Stop> TFrmDatosTarvinel::copyToLine()
     setText("rut", bytes(m_ui.EdRut->value()));
     setText("sexo", choice(m_ui.RGpSexo, 0, "F", "M"));
     setText("nacion", choice(m_ui.RGNacionalidad, 1, "1", "0"));
-    if (!setCode("tipo_pago", m_ui.CBxTipoPago, CodeTable::TipoPago))
-        return onTrabajador(u"El Tipo de Pago está vacio", m_ui.CBxTipoPago);
+    if (!setCode("tipo_pago", codeBox("CBxTipoPago"), CodeTable::TipoPago))
+        return onTrabajador(u"El Tipo de Pago está vacio", codeBox("CBxTipoPago"));
     setText("remu_desde", period(m_ui.EdPerDesde));
     setText("remu_hasta", m_ui.EdPerHasta->value() == PictureEdit::emptyMonthYear()
                               ? QByteArray("000000")
@@ -330,38 +310,39 @@ std::optional<TFrmDatosTarvinel::Stop> TFrmDatosTarvinel::copyToLine()
     const int regimen = m_ui.RGpRegPrevi->itemIndex();
     const QByteArray publico = m_storedRegimen == "INP" ? m_storedRegimen : QByteArray("IPS");
     setText("reg_previ", regimen == 0 ? QByteArray("AFP") : regimen == 1 ? publico : QByteArray("SIP"));
-    if (!setCode("tipo_trab", m_ui.CBxTTrabajador, CodeTable::TipoTrabajador))
-        return onTrabajador(u"El Tipo de Trabajador no debe quedar en blanco", m_ui.CBxTTrabajador);
-    setText("tipo_linea", m_ui.CBxTipoLinea->currentBytes());
-    if (!setCode("cod_mov", m_ui.CBxMovPersonal, CodeTable::MovimientoPersonal))
-        return onTrabajador(u"El Código Movimiento Personal no debe quedar en blanco", m_ui.CBxMovPersonal);
-    setText("Tramo_Fam", m_ui.CBxTramoFam->currentBytes().left(1));
+    if (!setCode("tipo_trab", codeBox("CBxTTrabajador"), CodeTable::TipoTrabajador))
+        return onTrabajador(u"El Tipo de Trabajador no debe quedar en blanco", codeBox("CBxTTrabajador"));
+    setText("tipo_linea", codeBox("CBxTipoLinea")->currentBytes());
+    if (!setCode("cod_mov", codeBox("CBxMovPersonal"), CodeTable::MovimientoPersonal))
+        return onTrabajador(u"El Código Movimiento Personal no debe quedar en blanco",
+                            codeBox("CBxMovPersonal"));
+    setText("Tramo_Fam", codeBox("CBxTramoFam")->currentBytes().left(1));
     // A count that is not a number ends the save with the conversion's error.
-    field("num_car_sim").setNumber(entryconversions::countValue(bytes(m_ui.EdCargasSimples->text())));
-    field("num_car_mat").setNumber(entryconversions::countValue(bytes(m_ui.EdCargasMater->text())));
-    field("num_car_inv").setNumber(entryconversions::countValue(bytes(m_ui.EdCargasInva->text())));
+    field("num_car_sim").setNumber(entryconversions::countValue(bytes(textBox("EdCargasSimples")->text())));
+    field("num_car_mat").setNumber(entryconversions::countValue(bytes(textBox("EdCargasMater")->text())));
+    field("num_car_inv").setNumber(entryconversions::countValue(bytes(textBox("EdCargasInva")->text())));
     setText("sub_trab_jov", choice(m_ui.RGSubsiTrabajador, 0, "S", "N"));
-    if (!setCode("nom_AFP", m_ui.CBxAfp, CodeTable::NombreAfp))
+    if (!setCode("nom_AFP", codeBox("CBxAfp"), CodeTable::NombreAfp))
         return montoEnBlanco;
 
     const int apvWidth = codesections::width(CodeTable::Apv);
-    setText("inst_apvi", m_ui.CBxApvi->currentBytes().left(apvWidth));
+    setText("inst_apvi", codeBox("CBxApvi")->currentBytes().left(apvWidth));
     setText("forma_pago_apvi", choice(m_ui.RGFormaPagoAPVI, 0, "1", "2"));
-    setText("inst_apvc", m_ui.CBxAPVC->currentBytes().left(apvWidth));
+    setText("inst_apvc", codeBox("CBxAPVC")->currentBytes().left(apvWidth));
     setText("forma_pago_apvc", choice(m_ui.RGFormaPAgoAPVC, 0, "1", "2"));
 
     setText("rut_afi_volun", bytes(m_ui.PFRutAfiVol->value()));
     // Without a code the stored one stays.
-    setCode("cod_mov_per_volun", m_ui.CBxMovVolun, CodeTable::MovimientoVoluntario);
+    setCode("cod_mov_per_volun", codeBox("CBxMovVolun"), CodeTable::MovimientoVoluntario);
     setText("cod_afp_volun",
-            m_ui.CBxAfpVolun->currentBytes().left(codesections::width(CodeTable::NombreAfp)));
-    if (!setCode("cod_ex_caja", m_ui.CBxCodCajaReg, CodeTable::CodigoCaja)
-        || !setCode("cod_ex_caja_des", m_ui.CBxCodCajaDesa, CodeTable::CodigoCaja)
-        || !setCode("cod_inst_salud", m_ui.CBxIsapre, CodeTable::Isapres))
+            codeBox("CBxAfpVolun")->currentBytes().left(codesections::width(CodeTable::NombreAfp)));
+    if (!setCode("cod_ex_caja", codeBox("CBxCodCajaReg"), CodeTable::CodigoCaja)
+        || !setCode("cod_ex_caja_des", codeBox("CBxCodCajaDesa"), CodeTable::CodigoCaja)
+        || !setCode("cod_inst_salud", codeBox("CBxIsapre"), CodeTable::Isapres))
         return montoEnBlanco;
     field("moneda_plan").setInteger(m_ui.RGpMonedaPlan->itemIndex() == 0 ? 1 : 2);
-    if (!setCode("cod_CCAF", m_ui.CBxCodigoCcaf, CodeTable::Ccaf)
-        || !setCode("cod_mutual", m_ui.CBxMutual, CodeTable::Mutual))
+    if (!setCode("cod_CCAF", codeBox("CBxCodigoCcaf"), CodeTable::Ccaf)
+        || !setCode("cod_mutual", codeBox("CBxMutual"), CodeTable::Mutual))
         return montoEnBlanco;
     setText("rut_pag_subs", m_ui.EdRutPagSub->isEmpty() ? QByteArray("0") : bytes(m_ui.EdRutPagSub->value()));
     return std::nullopt;

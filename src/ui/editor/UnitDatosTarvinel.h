@@ -13,8 +13,10 @@
 #include <array>
 #include <optional>
 
+class CodeComboBox;
 class FieldRef;
 class RecordTable;
+class UpperCaseEdit;
 
 // The record editor "Modificar Datos": every field of one declaration line on four tabs.
 //
@@ -35,8 +37,6 @@ public:
     ~TFrmDatosTarvinel() override;
 
     bool addMode() const { return m_ModoAgregar; }
-    // The controls, named as on the screen.
-    DatosTarvinelUi &ui() { return m_ui; }
     // The period of the last showing.
     const entryconversions::RPeriodo &period() const { return m_period; }
 
@@ -68,6 +68,9 @@ private:
     std::optional<Stop> copyToLine();
     void refuse(const Stop &stop);
 
+    // The controls of the field tables that the editor's own rules use, by object name.
+    CodeComboBox *codeBox(const char *name) const;
+    UpperCaseEdit *textBox(const char *name) const;
     FieldRef field(const char *name);
     // Shows the entry of the stored code of field `name`, or an empty box.
     void showCode(CodeComboBox *box, CodeTable table, const char *name);

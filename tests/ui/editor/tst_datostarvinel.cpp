@@ -1,6 +1,8 @@
 #include "app/JDGMessage.h"
+#include "model/FieldCatalogue.h"
 #include "model/LineLayout.h"
 #include "model/RecordTable.h"
+#include "ui/editor/DatosTarvinelFields.h"
 #include "ui/editor/PageControl.h"
 #include "ui/editor/UnitDatosTarvinel.h"
 #include "ui/widgets/CodeComboBox.h"
@@ -12,6 +14,8 @@
 #include "util/Cp1252.h"
 #include "util/ProgramInfo.h"
 
+#include "Controls.h"
+#include "FullLine.h"
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 #include "TestLocale.h"
@@ -30,8 +34,6 @@
 #include <memory>
 
 namespace {
-
-using Fields = QList<std::pair<QByteArray, QByteArray>>;
 
 // The code tables of most tests, with enough entries for every add-mode default position.
 const QByteArray kCodes = fileBytes(testCodeTablePath());
@@ -53,136 +55,6 @@ QByteArray codesWith(const QByteArray &section, const QList<QByteArray> &entries
         }
     }
     return codes;
-}
-
-// A line that every check and every code of kCodes accepts, with a distinct value in every field
-// so that a control loaded from one field and saved to another shows.
-const Fields kLine = {
-    {"rut", "12345678"},
-    {"dv", "5"},
-    {"ape_pat", "PEREZ"},
-    {"ape_mat", "SOTO"},
-    {"nombres", "ANA MARIA"},
-    {"sexo", "F"},
-    {"nacion", "1"},
-    {"tipo_pago", "2"},
-    {"remu_desde", "042024"},
-    {"remu_hasta", "052024"},
-    {"reg_previ", "IPS"},
-    {"tipo_trab", "1"},
-    {"dias_trab", "30"},
-    {"tipo_linea", "01"},
-    {"cod_mov", "1"},
-    {"Fecha_Desde", "01-04-2024"},
-    {"Fecha_Hasta", "30-04-2024"},
-    {"Tramo_Fam", "B"},
-    {"num_car_sim", "2"},
-    {"num_car_mat", "1"},
-    {"num_car_inv", "3"},
-    {"asig_fam", "22"},
-    {"asig_fam_ret", "23"},
-    {"reint_cargas", "24"},
-    {"sub_trab_jov", "S"},
-    {"nom_AFP", "8"},
-    {"impo_afp", "1234567"},
-    {"cot_obli_afp", "28"},
-    {"aporte_sis", "29"},
-    {"ahorro_afp", "30"},
-    {"sust_afp", "31"},
-    {"tasa_pac_afp", "2,5"},
-    {"aporte_indem", "33"},
-    {"num_per_sust", "4"},
-    {"per_desde_sust", "01-01-2024"},
-    {"per_hasta_sust", "31-01-2024"},
-    {"trab_pesado", "MINERO"},
-    {"porc_trab_pesado", "2,25"},
-    {"cot_trab_pesado", "39"},
-    {"inst_apvi", "033"},
-    {"num_contra_apvi", "A41"},
-    {"forma_pago_apvi", "2"},
-    {"cotiza_apvi", "43"},
-    {"cot_dep_conv", "44"},
-    {"inst_apvc", "000"},
-    {"num_contra_apvc", "B46"},
-    {"forma_pago_apvc", "1"},
-    {"cotiza_apvc", "48"},
-    {"cot_emp_apvc", "49"},
-    {"rut_afi_volun", "9876543"},
-    {"dv_afi_volun", "K"},
-    {"ape_pat_volun", "ROJAS"},
-    {"ape_mat_volun", "DIAZ"},
-    {"nombre_volun", "LUIS"},
-    {"cod_mov_per_volun", "1"},
-    {"fec_desde_volun", "01-02-2024"},
-    {"fec_hasta_volun", "29-02-2024"},
-    {"cod_afp_volun", "33"},
-    {"monto_cap_volun", "59"},
-    {"monto_aho_vol", "60"},
-    {"num_per_cotiza", "6"},
-    {"cod_ex_caja", "12"},
-    {"tasa_ex_caja", "6,3"},
-    {"renta_imp_fonasa", "64"},
-    {"cot_INP", "65"},
-    {"Renta_imp_des", "66"},
-    {"cod_ex_caja_des", "0"},
-    {"tasa_ex_caja_des", "6,8"},
-    {"cot_desahucio", "69"},
-    {"cotiza_fonasa", "70"},
-    {"cot_acc_trab_inp", "71"},
-    {"boni_ley", "72"},
-    {"desc_cargas_fam_inp", "73"},
-    {"bonos_gob", "74"},
-    {"cod_inst_salud", "7"},
-    {"num_FUN", "7600"},
-    {"impo_isapre", "77"},
-    {"moneda_plan", "2"},
-    {"cot_pactada", "1,5"},
-    {"cot_obli_isa", "80"},
-    {"cot_ad_vol", "81"},
-    {"monto_ges", "82"},
-    {"cod_CCAF", "3"},
-    {"impo_ccaf", "84"},
-    {"Cred_per_CCAF", "85"},
-    {"Desc_Dental", "86"},
-    {"desc_leassing", "87"},
-    {"desc_seg_vida", "88"},
-    {"otros_desc_ccaf", "89"},
-    {"cot_CCAF", "90"},
-    {"Desc_Car_fam", "91"},
-    {"otros_desc_ccaf1", "92"},
-    {"otros_desc_ccaf2", "93"},
-    {"bono_gob_ccaf", "94"},
-    {"cod_sucur_ccaf", "SUC95"},
-    {"cod_mutual", "2"},
-    {"impo_mutual", "97"},
-    {"cotiza_mutual", "98"},
-    {"sucur_mutual", "99"},
-    {"Renta_impo_SC", "100"},
-    {"Aporte_trab_SC", "101"},
-    {"aporte_emp_SC", "102"},
-    {"rut_pag_subs", "7654321"},
-    {"dv_pag_subs", "6"},
-    {"centro_costo", "CC105"},
-};
-
-void appendLine(RecordTable &table, const Fields &fields, int linea)
-{
-    table.append();
-    table.field(0).setInteger(linea);
-    for (const auto &[name, value] : fields)
-        table.fieldByName(name).setText(value);
-    table.post();
-}
-
-Fields changed(Fields fields, const Fields &changes)
-{
-    for (const auto &[name, value] : changes) {
-        for (auto &field : fields) {
-            if (field.first == name)
-                field.second = value;
-        }
-    }
-    return fields;
 }
 
 // Everything of a table that a refused save must leave as it was.
@@ -271,6 +143,7 @@ private Q_SLOTS:
     void regimes();
     void storedTextKeepsItsCase_data();
     void storedTextKeepsItsCase();
+    void tablesShowEveryFieldOnce();
     void amountsShowTheirLargestValue_data();
     void amountsShowTheirLargestValue();
 
@@ -320,11 +193,11 @@ std::unique_ptr<TFrmDatosTarvinel> TestDatosTarvinel::open(bool addMode, QDate t
 
 void TestDatosTarvinel::fillRequired(TFrmDatosTarvinel &editor)
 {
-    editor.ui().EdRut->setValue(QStringLiteral("12345678"));
-    editor.ui().EdDV->setText(QStringLiteral("5"));
-    editor.ui().EdApepat->setText(QStringLiteral("PEREZ"));
-    editor.ui().EdApeMat->setText(QStringLiteral("SOTO"));
-    editor.ui().EdNombres->setText(QStringLiteral("ANA"));
+    control<PictureEdit>(editor, "EdRut")->setValue(QStringLiteral("12345678"));
+    control<UpperCaseEdit>(editor, "EdDV")->setText(QStringLiteral("5"));
+    control<UpperCaseEdit>(editor, "EdApepat")->setText(QStringLiteral("PEREZ"));
+    control<UpperCaseEdit>(editor, "EdApeMat")->setText(QStringLiteral("SOTO"));
+    control<UpperCaseEdit>(editor, "EdNombres")->setText(QStringLiteral("ANA"));
 }
 
 void TestDatosTarvinel::loadsCodes_data()
@@ -417,8 +290,8 @@ void TestDatosTarvinel::loadsRemuHasta()
     QFETCH(QString, shown);
     appendLine(m_table, {{"remu_desde", "052024"}, {"remu_hasta", stored}}, 1);
     const auto editor = open(false);
-    QCOMPARE(editor->ui().EdPerHasta->value(), shown);
-    QCOMPARE(editor->ui().EdPerDesde->value(), QStringLiteral("05/2024"));
+    QCOMPARE(control<PictureEdit>(*editor, "EdPerHasta")->value(), shown);
+    QCOMPARE(control<PictureEdit>(*editor, "EdPerDesde")->value(), QStringLiteral("05/2024"));
 }
 
 void TestDatosTarvinel::loadsRadioGroups_data()
@@ -508,14 +381,15 @@ void TestDatosTarvinel::loadsDates()
     TestLocale regional(locale.constData());
     const QList<QByteArray> fields = {"Fecha_Desde",    "Fecha_Hasta",     "per_desde_sust",
                                       "per_hasta_sust", "fec_desde_volun", "fec_hasta_volun"};
-    Fields line;
+    LineFields line;
     for (const QByteArray &f : fields)
         line.append({f, stored});
     appendLine(m_table, line, 1);
     const auto editor = open(false);
     for (const DateEdit *box :
-         {editor->ui().DEdMovDesde, editor->ui().DEdMovHasta, editor->ui().DEdPerDesdeSust,
-          editor->ui().DEdPerHastaSust, editor->ui().DEdDesdeVolun, editor->ui().DEdHastaVolun}) {
+         {control<DateEdit>(*editor, "DEdMovDesde"), control<DateEdit>(*editor, "DEdMovHasta"),
+          control<DateEdit>(*editor, "DEdPerDesdeSust"), control<DateEdit>(*editor, "DEdPerHastaSust"),
+          control<DateEdit>(*editor, "DEdDesdeVolun"), control<DateEdit>(*editor, "DEdHastaVolun")}) {
         QCOMPARE(box->date(), date);
         QCOMPARE(box->text(), shown);
     }
@@ -561,11 +435,11 @@ void TestDatosTarvinel::loadsEmptyTable()
 {
     // Modify mode on an empty table: every control at its start value, no message.
     const auto editor = open(false);
-    QCOMPARE(editor->ui().EdRut->value(), QString());
-    QCOMPARE(editor->ui().CBxTipoPago->currentText(), QString());
-    QCOMPARE(editor->ui().CuEdImpoAFP->value(), 0.0);
-    QCOMPARE(editor->ui().RGpMonedaPlan->itemIndex(), -1);
-    QVERIFY(editor->ui().DEdMovDesde->isEmpty());
+    QCOMPARE(control<PictureEdit>(*editor, "EdRut")->value(), QString());
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxTipoPago")->currentText(), QString());
+    QCOMPARE(control<CurrencyEdit>(*editor, "CuEdImpoAFP")->value(), 0.0);
+    QCOMPARE(control<RadioGroup>(*editor, "RGpMonedaPlan")->itemIndex(), -1);
+    QVERIFY(control<DateEdit>(*editor, "DEdMovDesde")->isEmpty());
     QVERIFY(m_platform->messages.isEmpty());
 }
 
@@ -582,39 +456,43 @@ void TestDatosTarvinel::addDefaults()
 {
     QFETCH(QDate, today);
     QFETCH(QString, period);
-    appendLine(m_table, kLine, 1); // add mode ignores the current line
+    appendLine(m_table, kFullLine, 1); // add mode ignores the current line
     const auto editor = open(true, today);
-    QCOMPARE(editor->ui().EdPerDesde->value(), period);
-    QCOMPARE(editor->ui().EdPerHasta->value(), PictureEdit::emptyMonthYear());
-    QCOMPARE(editor->ui().RGpSexo->itemIndex(), 0);
-    QCOMPARE(editor->ui().RGNacionalidad->itemIndex(), 0);
-    QCOMPARE(editor->ui().RGpRegPrevi->itemIndex(), 0);
-    QCOMPARE(editor->ui().RGSubsiTrabajador->itemIndex(), 1);
-    QCOMPARE(editor->ui().RGFormaPagoAPVI->itemIndex(), -1);
-    QCOMPARE(editor->ui().RGFormaPAgoAPVC->itemIndex(), -1);
-    QCOMPARE(editor->ui().RGpMonedaPlan->itemIndex(), 0);
-    QCOMPARE(editor->ui().CBxTipoPago->currentText(), QStringLiteral("01 Remuneraciones"));
-    QCOMPARE(editor->ui().CBxTTrabajador->currentText(), QStringLiteral("0 Activo"));
-    QCOMPARE(editor->ui().CBxMovPersonal->currentText(), QStringLiteral("00 Sin movimiento"));
-    QCOMPARE(editor->ui().CBxTramoFam->currentText(), QStringLiteral("D Sin derecho"));
-    QCOMPARE(editor->ui().CBxAfp->currentText(), QStringLiteral("33 Capital"));
-    QCOMPARE(editor->ui().CBxCodCajaReg->currentText(), QStringLiteral("0000 Sin caja"));
-    QCOMPARE(editor->ui().CBxCodCajaDesa->currentText(), QStringLiteral("0000 Sin caja"));
-    QCOMPARE(editor->ui().CBxIsapre->currentText(), QStringLiteral("07 Fonasa"));
-    QCOMPARE(editor->ui().CBxCodigoCcaf->currentText(), QStringLiteral("00 Sin CCAF"));
-    QCOMPARE(editor->ui().CBxMutual->currentText(), QStringLiteral("01 ACHS"));
-    QCOMPARE(editor->ui().CBxApvi->currentText(), QStringLiteral("000 Sin APV"));
-    QCOMPARE(editor->ui().CBxAPVC->currentText(), QString());
-    QCOMPARE(editor->ui().CBxTipoLinea->currentText(), QString());
-    QCOMPARE(editor->ui().CBxAfpVolun->currentText(), QString());
-    QCOMPARE(editor->ui().CBxMovVolun->currentText(), QString());
+    QCOMPARE(control<PictureEdit>(*editor, "EdPerDesde")->value(), period);
+    QCOMPARE(control<PictureEdit>(*editor, "EdPerHasta")->value(), PictureEdit::emptyMonthYear());
+    QCOMPARE(control<RadioGroup>(*editor, "RGpSexo")->itemIndex(), 0);
+    QCOMPARE(control<RadioGroup>(*editor, "RGNacionalidad")->itemIndex(), 0);
+    QCOMPARE(control<RadioGroup>(*editor, "RGpRegPrevi")->itemIndex(), 0);
+    QCOMPARE(control<RadioGroup>(*editor, "RGSubsiTrabajador")->itemIndex(), 1);
+    QCOMPARE(control<RadioGroup>(*editor, "RGFormaPagoAPVI")->itemIndex(), -1);
+    QCOMPARE(control<RadioGroup>(*editor, "RGFormaPAgoAPVC")->itemIndex(), -1);
+    QCOMPARE(control<RadioGroup>(*editor, "RGpMonedaPlan")->itemIndex(), 0);
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxTipoPago")->currentText(),
+             QStringLiteral("01 Remuneraciones"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxTTrabajador")->currentText(), QStringLiteral("0 Activo"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxMovPersonal")->currentText(),
+             QStringLiteral("00 Sin movimiento"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxTramoFam")->currentText(), QStringLiteral("D Sin derecho"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxAfp")->currentText(), QStringLiteral("33 Capital"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxCodCajaReg")->currentText(), QStringLiteral("0000 Sin caja"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxCodCajaDesa")->currentText(),
+             QStringLiteral("0000 Sin caja"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxIsapre")->currentText(), QStringLiteral("07 Fonasa"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxCodigoCcaf")->currentText(), QStringLiteral("00 Sin CCAF"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxMutual")->currentText(), QStringLiteral("01 ACHS"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxApvi")->currentText(), QStringLiteral("000 Sin APV"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxAPVC")->currentText(), QString());
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxTipoLinea")->currentText(), QString());
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxAfpVolun")->currentText(), QString());
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxMovVolun")->currentText(), QString());
     for (const UpperCaseEdit *count :
-         {editor->ui().EdCargasSimples, editor->ui().EdCargasMater, editor->ui().EdCargasInva})
+         {control<UpperCaseEdit>(*editor, "EdCargasSimples"),
+          control<UpperCaseEdit>(*editor, "EdCargasMater"), control<UpperCaseEdit>(*editor, "EdCargasInva")})
         QCOMPARE(count->text(), QStringLiteral("0"));
-    QCOMPARE(editor->ui().EdRut->value(), QString());
-    QCOMPARE(editor->ui().EdApepat->text(), QString());
-    QCOMPARE(editor->ui().CuEdImpoAFP->value(), 0.0);
-    QVERIFY(editor->ui().DEdMovDesde->isEmpty());
+    QCOMPARE(control<PictureEdit>(*editor, "EdRut")->value(), QString());
+    QCOMPARE(control<UpperCaseEdit>(*editor, "EdApepat")->text(), QString());
+    QCOMPARE(control<CurrencyEdit>(*editor, "CuEdImpoAFP")->value(), 0.0);
+    QVERIFY(control<DateEdit>(*editor, "DEdMovDesde")->isEmpty());
     QCOMPARE(editor->period().Ano, QByteArray::number(today.year()));
 }
 
@@ -624,22 +502,23 @@ void TestDatosTarvinel::addDefaultsOnShortLists()
     QByteArray codes = codesWith("Isapres", {"01 I1", "02 I2", "03 I3", "04 I4", "05 I5"});
     writeCodes(codes);
     const auto editor = open(true);
-    QCOMPARE(editor->ui().CBxIsapre->count(), 5);
-    QCOMPARE(editor->ui().CBxIsapre->currentIndex(), -1);
-    QCOMPARE(editor->ui().CBxIsapre->currentText(), QString());
-    QCOMPARE(editor->ui().CBxCodigoCcaf->currentText(), QStringLiteral("00 Sin CCAF"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxIsapre")->count(), 5);
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxIsapre")->currentIndex(), -1);
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxIsapre")->currentText(), QString());
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxCodigoCcaf")->currentText(), QStringLiteral("00 Sin CCAF"));
 }
 
 void TestDatosTarvinel::missingCodeFile()
 {
     QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("Tarvinel.cfg"))));
     const auto editor = open(true);
-    QCOMPARE(editor->ui().CBxTipoPago->count(), 0);
-    QCOMPARE(editor->ui().CBxTipoPago->currentText(), QString());
-    QCOMPARE(editor->ui().CBxIsapre->count(), 0);
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxTipoPago")->count(), 0);
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxTipoPago")->currentText(), QString());
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxIsapre")->count(), 0);
     // The built-in entry is there whatever the file holds.
-    QCOMPARE(editor->ui().CBxMovVolun->count(), 1);
-    QCOMPARE(editor->ui().CBxMovVolun->itemText(0), QStringLiteral("10 Cese Cotiza. Afiliado Voluntario"));
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxMovVolun")->count(), 1);
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxMovVolun")->itemText(0),
+             QStringLiteral("10 Cese Cotiza. Afiliado Voluntario"));
     QVERIFY(m_platform->messages.isEmpty());
 }
 
@@ -647,19 +526,20 @@ void TestDatosTarvinel::codesReadAtEveryOpening()
 {
     {
         const auto first = open(true);
-        QCOMPARE(first->ui().CBxTipoPago->count(), 2);
-        QCOMPARE(first->ui().CBxMovVolun->count(), 3);
-        QCOMPARE(first->ui().CBxMovVolun->itemText(1), QStringLiteral("00 Sin movimiento"));
+        QCOMPARE(control<CodeComboBox>(*first, "CBxTipoPago")->count(), 2);
+        QCOMPARE(control<CodeComboBox>(*first, "CBxMovVolun")->count(), 3);
+        QCOMPARE(control<CodeComboBox>(*first, "CBxMovVolun")->itemText(1),
+                 QStringLiteral("00 Sin movimiento"));
     }
     writeCodes(codesWith("TipoPago", {"05 Nueva"}));
     const auto second = open(true);
-    QCOMPARE(second->ui().CBxTipoPago->count(), 1);
-    QCOMPARE(second->ui().CBxTipoPago->currentText(), QStringLiteral("05 Nueva"));
+    QCOMPARE(control<CodeComboBox>(*second, "CBxTipoPago")->count(), 1);
+    QCOMPARE(control<CodeComboBox>(*second, "CBxTipoPago")->currentText(), QStringLiteral("05 Nueva"));
 }
 
 void TestDatosTarvinel::checks_data()
 {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("message"); // empty: accepted
     QTest::addColumn<QString>("focus");
@@ -698,24 +578,24 @@ void TestDatosTarvinel::checks_data()
 
 void TestDatosTarvinel::checks()
 {
-    QFETCH(QString, control);
+    QFETCH(QString, box);
     QFETCH(QString, value);
     QFETCH(QString, message);
     QFETCH(QString, focus);
-    appendLine(m_table, kLine, 1);
+    appendLine(m_table, kFullLine, 1);
     const TableState before = TableState::of(m_table);
     const auto editor = open(false);
     if (QTest::currentDataTag() == QByteArray("RUT before names"))
-        editor->ui().EdApepat->clear();
-    if (!control.isEmpty()) {
-        QWidget *w = editor->findChild<QWidget *>(control);
+        control<UpperCaseEdit>(*editor, "EdApepat")->clear();
+    if (!box.isEmpty()) {
+        QWidget *w = editor->findChild<QWidget *>(box);
         QVERIFY(w);
         if (auto *picture = qobject_cast<PictureEdit *>(w))
             picture->setValue(value);
         else
             static_cast<QLineEdit *>(w)->setText(value);
     }
-    editor->ui().PageControl1->setCurrentIndex(DatosTarvinelUi::TabCcaf);
+    control<PageControl>(*editor, "PageControl1")->setCurrentIndex(DatosTarvinelUi::TabCcaf);
     editor->BitBtn1Click();
 
     if (message.isEmpty()) {
@@ -727,7 +607,8 @@ void TestDatosTarvinel::checks()
     QCOMPARE(m_platform->lastMessage(), message);
     QCOMPARE(m_platform->messages.constLast().caption, programinfo::title());
     QVERIFY(editor->isVisible());
-    QCOMPARE(editor->ui().PageControl1->currentIndex(), int(DatosTarvinelUi::TabTrabajador));
+    QCOMPARE(control<PageControl>(*editor, "PageControl1")->currentIndex(),
+             int(DatosTarvinelUi::TabTrabajador));
     QVERIFY(focusIsOn(editor.get(), editor->findChild<QWidget *>(focus)));
     const TableState after = TableState::of(m_table);
     QCOMPARE(after.rows, before.rows);
@@ -760,10 +641,10 @@ void TestDatosTarvinel::cargasSimples()
     QFETCH(QString, typed);
     QFETCH(QString, message);
     QFETCH(QByteArray, stored);
-    appendLine(m_table, kLine, 1);
+    appendLine(m_table, kFullLine, 1);
     const auto editor = open(false);
-    editor->ui().EdCargasSimples->clear();
-    QTest::keyClicks(editor->ui().EdCargasSimples, typed);
+    control<UpperCaseEdit>(*editor, "EdCargasSimples")->clear();
+    QTest::keyClicks(control<UpperCaseEdit>(*editor, "EdCargasSimples"), typed);
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), message);
     QCOMPARE(m_table.textAt(0, RecordTable::fieldIndex("num_car_sim")), stored);
@@ -812,7 +693,7 @@ void TestDatosTarvinel::typedCodes()
     QFETCH(QByteArray, field);
     QFETCH(QByteArray, stored);
     QFETCH(QString, message);
-    appendLine(m_table, kLine, 1);
+    appendLine(m_table, kFullLine, 1);
     const auto editor = open(false);
     auto *combo = editor->findChild<CodeComboBox *>(box);
     QVERIFY(combo);
@@ -846,10 +727,10 @@ void TestDatosTarvinel::periods()
     QFETCH(QString, hasta);
     QFETCH(QByteArray, storedDesde);
     QFETCH(QByteArray, storedHasta);
-    appendLine(m_table, kLine, 1);
+    appendLine(m_table, kFullLine, 1);
     const auto editor = open(false);
-    editor->ui().EdPerDesde->setValue(desde);
-    editor->ui().EdPerHasta->setValue(hasta);
+    control<PictureEdit>(*editor, "EdPerDesde")->setValue(desde);
+    control<PictureEdit>(*editor, "EdPerHasta")->setValue(hasta);
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), QString());
     QCOMPARE(m_table.textAt(0, RecordTable::fieldIndex("remu_desde")), storedDesde);
@@ -858,10 +739,10 @@ void TestDatosTarvinel::periods()
 
 void TestDatosTarvinel::emptyDateKeepsStored()
 {
-    appendLine(m_table, changed(kLine, {{"fec_hasta_volun", "garbage"}}), 1);
+    appendLine(m_table, changed(kFullLine, {{"fec_hasta_volun", "garbage"}}), 1);
     const auto editor = open(false);
-    editor->ui().DEdMovDesde->setDate(QDate());
-    editor->ui().DEdMovHasta->setDate(QDate(2024, 12, 31));
+    control<DateEdit>(*editor, "DEdMovDesde")->setDate(QDate());
+    control<DateEdit>(*editor, "DEdMovHasta")->setDate(QDate(2024, 12, 31));
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), QString());
     // A date cannot be erased here, and one that could not be read stays as it was.
@@ -912,12 +793,12 @@ void TestDatosTarvinel::addModeStoresDefaults()
 
 void TestDatosTarvinel::addInsertsInFrontOfCurrent()
 {
-    appendLine(m_table, kLine, 1);
-    appendLine(m_table, changed(kLine, {{"ape_pat", "SEGUNDO"}}), 2);
+    appendLine(m_table, kFullLine, 1);
+    appendLine(m_table, changed(kFullLine, {{"ape_pat", "SEGUNDO"}}), 2);
     m_table.moveTo(1);
     const auto editor = open(true);
     fillRequired(*editor);
-    editor->ui().EdApepat->setText(QStringLiteral("NUEVO"));
+    control<UpperCaseEdit>(*editor, "EdApepat")->setText(QStringLiteral("NUEVO"));
     editor->BitBtn1Click();
     QCOMPARE(m_table.rowCount(), 3);
     QCOMPARE(m_table.currentRow(), 1);
@@ -931,8 +812,8 @@ void TestDatosTarvinel::addInsertsInFrontOfCurrent()
 void TestDatosTarvinel::modifyKeepsAnUntouchedLine()
 {
     // Every field goes into its control and back into the same field.
-    appendLine(m_table, kLine, 1);
-    appendLine(m_table, changed(kLine, {{"ape_pat", "OTRO"}}), 2);
+    appendLine(m_table, kFullLine, 1);
+    appendLine(m_table, changed(kFullLine, {{"ape_pat", "OTRO"}}), 2);
     m_table.moveTo(0);
     const TableState before = TableState::of(m_table);
     const auto editor = open(false);
@@ -950,21 +831,21 @@ void TestDatosTarvinel::modifyKeepsAnUntouchedLine()
 
 void TestDatosTarvinel::modifyStoresChangedControls()
 {
-    appendLine(m_table, kLine, 1);
+    appendLine(m_table, kFullLine, 1);
     const auto editor = open(false);
-    editor->ui().RGpSexo->setItemIndex(1);
-    editor->ui().RGNacionalidad->setItemIndex(0);
-    editor->ui().RGpRegPrevi->setItemIndex(2);
-    editor->ui().RGSubsiTrabajador->setItemIndex(1);
-    editor->ui().RGFormaPagoAPVI->setItemIndex(0);
-    editor->ui().RGFormaPAgoAPVC->setItemIndex(1);
-    editor->ui().RGpMonedaPlan->setItemIndex(0);
-    editor->ui().CuEdCotPactada->setValue(2.75);
-    editor->ui().CuEdDiasTrab->setValue(15);
-    editor->ui().EdRutPagSub->setValue(QString());
-    editor->ui().PFRutAfiVol->setValue(QStringLiteral("11"));
-    editor->ui().EdCentroCosto->setText(QStringLiteral("nuevo"));
-    editor->ui().DEdDesdeVolun->setDate(QDate(2023, 3, 9));
+    control<RadioGroup>(*editor, "RGpSexo")->setItemIndex(1);
+    control<RadioGroup>(*editor, "RGNacionalidad")->setItemIndex(0);
+    control<RadioGroup>(*editor, "RGpRegPrevi")->setItemIndex(2);
+    control<RadioGroup>(*editor, "RGSubsiTrabajador")->setItemIndex(1);
+    control<RadioGroup>(*editor, "RGFormaPagoAPVI")->setItemIndex(0);
+    control<RadioGroup>(*editor, "RGFormaPAgoAPVC")->setItemIndex(1);
+    control<RadioGroup>(*editor, "RGpMonedaPlan")->setItemIndex(0);
+    control<CurrencyEdit>(*editor, "CuEdCotPactada")->setValue(2.75);
+    control<CurrencyEdit>(*editor, "CuEdDiasTrab")->setValue(15);
+    control<PictureEdit>(*editor, "EdRutPagSub")->setValue(QString());
+    control<PictureEdit>(*editor, "PFRutAfiVol")->setValue(QStringLiteral("11"));
+    control<UpperCaseEdit>(*editor, "EdCentroCosto")->setText(QStringLiteral("nuevo"));
+    control<DateEdit>(*editor, "DEdDesdeVolun")->setDate(QDate(2023, 3, 9));
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), QString());
     const auto stored = [this](const char *name) { return m_table.textAt(0, RecordTable::fieldIndex(name)); };
@@ -1002,9 +883,9 @@ void TestDatosTarvinel::voluntaryMovement()
     QFETCH(QByteArray, stored);
     QFETCH(QString, shown);
     QFETCH(QByteArray, saved);
-    appendLine(m_table, changed(kLine, {{"cod_mov_per_volun", stored}}), 1);
+    appendLine(m_table, changed(kFullLine, {{"cod_mov_per_volun", stored}}), 1);
     const auto editor = open(false);
-    QCOMPARE(editor->ui().CBxMovVolun->currentText(), shown);
+    QCOMPARE(control<CodeComboBox>(*editor, "CBxMovVolun")->currentText(), shown);
     editor->BitBtn1Click();
     QCOMPARE(m_platform->lastMessage(), QString());
     QCOMPARE(m_table.textAt(0, RecordTable::fieldIndex("cod_mov_per_volun")), saved);
@@ -1013,7 +894,7 @@ void TestDatosTarvinel::voluntaryMovement()
 void TestDatosTarvinel::stopsLeaveTableUnchanged_data()
 {
     QTest::addColumn<bool>("addMode");
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("bad");
     QTest::addColumn<QString>("good");
     QTest::addColumn<QString>("message");
@@ -1061,23 +942,23 @@ void TestDatosTarvinel::stopsLeaveTableUnchanged_data()
 void TestDatosTarvinel::stopsLeaveTableUnchanged()
 {
     QFETCH(bool, addMode);
-    QFETCH(QString, control);
+    QFETCH(QString, box);
     QFETCH(QString, bad);
     QFETCH(QString, good);
     QFETCH(QString, message);
     QFETCH(int, tab);
     QFETCH(QString, focus);
 
-    appendLine(m_table, kLine, 1);
-    appendLine(m_table, changed(kLine, {{"rut", "6"}, {"dv", "K"}}), 2);
+    appendLine(m_table, kFullLine, 1);
+    appendLine(m_table, changed(kFullLine, {{"rut", "6"}, {"dv", "K"}}), 2);
     m_table.moveTo(1);
     const TableState before = TableState::of(m_table);
     const auto editor = open(addMode);
     fillRequired(*editor);
     // Every field copied before the stop changes, so that a partly copied line would show.
-    editor->ui().EdApepat->setText(QStringLiteral("CAMBIADO"));
-    editor->ui().CuEdImpoAFP->setValue(999);
-    QWidget *w = editor->findChild<QWidget *>(control);
+    control<UpperCaseEdit>(*editor, "EdApepat")->setText(QStringLiteral("CAMBIADO"));
+    control<CurrencyEdit>(*editor, "CuEdImpoAFP")->setValue(999);
+    QWidget *w = editor->findChild<QWidget *>(box);
     QVERIFY(w);
     const auto set = [w](const QString &text) {
         if (auto *combo = qobject_cast<QComboBox *>(w))
@@ -1086,8 +967,8 @@ void TestDatosTarvinel::stopsLeaveTableUnchanged()
             static_cast<QLineEdit *>(w)->setText(text);
     };
     set(bad);
-    editor->ui().PageControl1->setCurrentIndex(DatosTarvinelUi::TabCcaf);
-    QWidget *focusBefore = editor->ui().EdCentroCosto;
+    control<PageControl>(*editor, "PageControl1")->setCurrentIndex(DatosTarvinelUi::TabCcaf);
+    QWidget *focusBefore = control<UpperCaseEdit>(*editor, "EdCentroCosto");
     focusBefore->setFocus();
 
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -1096,7 +977,7 @@ void TestDatosTarvinel::stopsLeaveTableUnchanged()
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->lastMessage(), message);
         QVERIFY(editor->isVisible());
-        QCOMPARE(editor->ui().PageControl1->currentIndex(), tab);
+        QCOMPARE(control<PageControl>(*editor, "PageControl1")->currentIndex(), tab);
         QVERIFY(focusIsOn(editor.get(), focus.isEmpty() ? focusBefore : editor->findChild<QWidget *>(focus)));
 
         const TableState after = TableState::of(m_table);
@@ -1124,11 +1005,11 @@ void TestDatosTarvinel::stopsLeaveTableUnchanged()
 
 void TestDatosTarvinel::cancelLeavesTable()
 {
-    appendLine(m_table, kLine, 1);
+    appendLine(m_table, kFullLine, 1);
     const TableState before = TableState::of(m_table);
     const auto editor = open(false);
-    editor->ui().EdApepat->setText(QStringLiteral("OTRO"));
-    editor->ui().CBxTipoPago->setEditText(QString());
+    control<UpperCaseEdit>(*editor, "EdApepat")->setText(QStringLiteral("OTRO"));
+    control<CodeComboBox>(*editor, "CBxTipoPago")->setEditText(QString());
     editor->BitBtn1Click(); // refused
     editor->BitBtn2Click();
     QCOMPARE(editor->result(), int(QDialog::Rejected));
@@ -1143,13 +1024,13 @@ void TestDatosTarvinel::cancelLeavesTable()
 void TestDatosTarvinel::throughThePlatform()
 {
     // As the listing opens it: shown modally through the platform, accepted by "&Aceptar".
-    appendLine(m_table, kLine, 1);
+    appendLine(m_table, kFullLine, 1);
     TFrmDatosTarvinel editor(m_table, false);
     m_platform->onNextModal([](QDialog &dialog) {
         auto &form = static_cast<TFrmDatosTarvinel &>(dialog);
-        QCOMPARE(form.ui().EdApepat->text(), QStringLiteral("PEREZ"));
-        form.ui().EdApepat->setText(QStringLiteral("gonzalez"));
-        form.ui().BitBtn1->click();
+        QCOMPARE(control<UpperCaseEdit>(form, "EdApepat")->text(), QStringLiteral("PEREZ"));
+        control<UpperCaseEdit>(form, "EdApepat")->setText(QStringLiteral("gonzalez"));
+        control<QPushButton>(form, "BitBtn1")->click();
     });
     QCOMPARE(platform::current().showModal(editor), int(QDialog::Accepted));
     QCOMPARE(m_table.textAt(0, RecordTable::fieldIndex("ape_pat")), QByteArray("GONZALEZ"));
@@ -1159,7 +1040,7 @@ void TestDatosTarvinel::throughThePlatform()
 void TestDatosTarvinel::tabHighlighting()
 {
     const auto editor = open(true);
-    PageControl *tabs = editor->ui().PageControl1;
+    PageControl *tabs = control<PageControl>(*editor, "PageControl1");
     QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Datos Trabajador"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Datos AFP - APVI - APVC"));
@@ -1176,10 +1057,12 @@ void TestDatosTarvinel::tabHighlighting()
     tabs->setCurrentIndex(2);
     QCOMPARE(highlighted(), (QList<bool>{true, true, false, true}));
     QCOMPARE(editor->windowTitle(), QStringLiteral("Modificar Datos"));
-    QVERIFY(!editor->ui().BitBtn1->isDefault() && !editor->ui().BitBtn1->autoDefault());
-    QVERIFY(!editor->ui().BitBtn2->isDefault() && !editor->ui().BitBtn2->autoDefault());
-    QCOMPARE(editor->ui().BitBtn1->text(), QStringLiteral("&Aceptar"));
-    QCOMPARE(editor->ui().BitBtn2->text(), QStringLiteral("&Cancelar"));
+    QVERIFY(!control<QPushButton>(*editor, "BitBtn1")->isDefault()
+            && !control<QPushButton>(*editor, "BitBtn1")->autoDefault());
+    QVERIFY(!control<QPushButton>(*editor, "BitBtn2")->isDefault()
+            && !control<QPushButton>(*editor, "BitBtn2")->autoDefault());
+    QCOMPARE(control<QPushButton>(*editor, "BitBtn1")->text(), QStringLiteral("&Aceptar"));
+    QCOMPARE(control<QPushButton>(*editor, "BitBtn2")->text(), QStringLiteral("&Cancelar"));
 }
 
 void TestDatosTarvinel::tabOrder()
@@ -1194,7 +1077,7 @@ void TestDatosTarvinel::tabOrder()
                        "CuEdAsigFamiliar CuEdAsigRetro CuEdReintegro RGSubsiTrabajador BitBtn1 BitBtn2 "
                        "PageControl1 EdRut")
             .split(QLatin1Char(' '));
-    editor->ui().EdRut->setFocus(Qt::TabFocusReason);
+    control<PictureEdit>(*editor, "EdRut")->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -1223,15 +1106,15 @@ void TestDatosTarvinel::enterMovesOn()
     }
     editor->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    editor->ui().CBxTipoPago->setFocus(Qt::OtherFocusReason);
+    control<CodeComboBox>(*editor, "CBxTipoPago")->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(focusIsOn(editor.get(), editor->ui().EdPerDesde));
+    QVERIFY(focusIsOn(editor.get(), control<PictureEdit>(*editor, "EdPerDesde")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-    QVERIFY(focusIsOn(editor.get(), editor->ui().EdPerHasta));
+    QVERIFY(focusIsOn(editor.get(), control<PictureEdit>(*editor, "EdPerHasta")));
     // Enter on the last control of the tab goes on to the buttons, and presses none of them.
-    editor->ui().RGSubsiTrabajador->button(1)->setFocus(Qt::OtherFocusReason);
+    control<RadioGroup>(*editor, "RGSubsiTrabajador")->button(1)->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), editor->ui().BitBtn1);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(*editor, "BitBtn1"));
     QVERIFY(editor->isVisible());
     QVERIFY(m_platform->messages.isEmpty());
 }
@@ -1247,9 +1130,9 @@ void TestDatosTarvinel::nothingClipped()
 {
     QFETCH(int, page);
     const auto editor = open(false);
-    editor->ui().PageControl1->setCurrentIndex(page);
+    control<PageControl>(*editor, "PageControl1")->setCurrentIndex(page);
     QApplication::processEvents();
-    QWidget *sheet = editor->ui().PageControl1->widget(page);
+    QWidget *sheet = control<PageControl>(*editor, "PageControl1")->widget(page);
     // Every control gets at least the room it asks for, and lies inside the page.
     for (QWidget *w : sheet->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(sheet) || w->isWindow() || qobject_cast<QComboBox *>(w->parentWidget())
@@ -1266,7 +1149,7 @@ void TestDatosTarvinel::nothingClipped()
         QVERIFY2(sheet->rect().contains(inPage), qPrintable(w->objectName()));
     }
     // The tabs wrap rather than widen the window beyond the controls.
-    QVERIFY(editor->ui().PageControl1->tabRowCount() >= 1);
+    QVERIFY(control<PageControl>(*editor, "PageControl1")->tabRowCount() >= 1);
     QVERIFY(editor->width() >= editor->minimumSizeHint().width());
 }
 
@@ -1308,7 +1191,8 @@ void TestDatosTarvinel::officialCodesKeptUnchanged()
     QFETCH(QString, shown);
     // The tables shipped with the program, on a line of real ex-regime fund and APV codes.
     writeCodes(fileBytes(QStringLiteral(SHIPPED_CODE_TABLES)));
-    appendLine(m_table, changed(kLine, {{"cod_ex_caja", "1301"}, {"inst_apvi", "106"}, {field, stored}}), 1);
+    appendLine(m_table, changed(kFullLine, {{"cod_ex_caja", "1301"}, {"inst_apvi", "106"}, {field, stored}}),
+               1);
     const TableState before = TableState::of(m_table);
     const auto editor = open(false);
     const auto *combo = editor->findChild<CodeComboBox *>(box);
@@ -1339,9 +1223,9 @@ void TestDatosTarvinel::regimes()
     QFETCH(QByteArray, stored);
     QFETCH(int, choice);
     QFETCH(QByteArray, saved);
-    appendLine(m_table, changed(kLine, {{"reg_previ", stored}}), 1);
+    appendLine(m_table, changed(kFullLine, {{"reg_previ", stored}}), 1);
     const auto editor = open(false);
-    QCOMPARE(editor->ui().RGpRegPrevi->itemIndex(), choice);
+    QCOMPARE(control<RadioGroup>(*editor, "RGpRegPrevi")->itemIndex(), choice);
     editor->BitBtn1Click();
     QCOMPARE(editor->result(), int(QDialog::Accepted));
     QCOMPARE(m_table.fieldByName("reg_previ").asText(), saved);
@@ -1369,7 +1253,7 @@ void TestDatosTarvinel::storedTextKeepsItsCase()
     QFETCH(QByteArray, field);
     QFETCH(QString, box);
     QFETCH(QByteArray, stored);
-    appendLine(m_table, changed(kLine, {{field, stored}}), 1);
+    appendLine(m_table, changed(kFullLine, {{field, stored}}), 1);
     {
         const auto editor = open(false);
         auto *edit = editor->findChild<UpperCaseEdit *>(box);
@@ -1386,6 +1270,21 @@ void TestDatosTarvinel::storedTextKeepsItsCase()
     edit->setCursorPosition(int(edit->text().size()));
     QTest::keyClicks(edit, QStringLiteral(" xy"));
     QCOMPARE(edit->text(), cp1252::toUnicode(stored) + QStringLiteral(" XY"));
+}
+
+void TestDatosTarvinel::tablesShowEveryFieldOnce()
+{
+    const auto editor = open(true);
+    QList<int> shown(catalogue::kFieldCount, 0);
+    for (int tab = 0; tab < datosfields::kTabCount; ++tab) {
+        for (const datosfields::Field &f : datosfields::tab(tab)) {
+            const int position = catalogue::indexOf(f.field);
+            QVERIFY2(position > 0, f.field);
+            ++shown[position];
+            QVERIFY2(editor->findChild<QWidget *>(QLatin1String(f.control)), f.control);
+        }
+    }
+    QCOMPARE(shown.count(1), catalogue::kFieldCount - 1); // all but Linea, which the editor leaves
 }
 
 void TestDatosTarvinel::amountsShowTheirLargestValue_data()
@@ -1410,9 +1309,10 @@ void TestDatosTarvinel::amountsShowTheirLargestValue()
     }
     m_table.post();
     const auto editor = open(false);
-    editor->ui().PageControl1->setCurrentIndex(page);
+    control<PageControl>(*editor, "PageControl1")->setCurrentIndex(page);
     QApplication::processEvents();
-    const auto boxes = editor->ui().PageControl1->widget(page)->findChildren<CurrencyEdit *>();
+    const auto boxes =
+        control<PageControl>(*editor, "PageControl1")->widget(page)->findChildren<CurrencyEdit *>();
     QVERIFY(!boxes.isEmpty());
     for (CurrencyEdit *box : boxes) {
         QVERIFY2(box->value() > 0, qPrintable(box->objectName()));

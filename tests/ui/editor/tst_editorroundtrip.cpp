@@ -11,6 +11,7 @@
 #include "util/Cp1252.h"
 #include "util/ProgramInfo.h"
 
+#include "Controls.h"
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 #include "TestLocale.h"
@@ -28,26 +29,26 @@ namespace {
 // The changes of the test to the first line of the file.
 void modifyFirstLine(TFrmDatosTarvinel &editor)
 {
-    editor.ui().EdApeMat->setText(QStringLiteral("sotomayor"));
-    editor.ui().EdCargasSimples->setText(QStringLiteral("2"));
-    editor.ui().CuEdAsigFamiliar->setValue(13000);
-    editor.ui().BitBtn1->click();
+    control<UpperCaseEdit>(editor, "EdApeMat")->setText(QStringLiteral("sotomayor"));
+    control<UpperCaseEdit>(editor, "EdCargasSimples")->setText(QStringLiteral("2"));
+    control<CurrencyEdit>(editor, "CuEdAsigFamiliar")->setValue(13000);
+    control<QPushButton>(editor, "BitBtn1")->click();
 }
 
 // The line the test adds; the period is set, so that the result does not depend on today.
 void composeNewLine(TFrmDatosTarvinel &editor)
 {
-    editor.ui().EdRut->setValue(QStringLiteral("6"));
-    editor.ui().EdDV->setText(QStringLiteral("k"));
-    editor.ui().RGpSexo->setItemIndex(1);
-    editor.ui().EdApepat->setText(QString::fromUtf8("núñez"));
-    editor.ui().EdApeMat->setText(QStringLiteral("DIAZ"));
-    editor.ui().EdNombres->setText(QStringLiteral("LUIS"));
-    editor.ui().EdPerDesde->setValue(QStringLiteral("052024"));
-    editor.ui().CuEdDiasTrab->setValue(30);
-    editor.ui().CBxTipoLinea->setCurrentIndex(0);
-    editor.ui().CuEdImpoAFP->setValue(500000);
-    editor.ui().BitBtn1->click();
+    control<PictureEdit>(editor, "EdRut")->setValue(QStringLiteral("6"));
+    control<UpperCaseEdit>(editor, "EdDV")->setText(QStringLiteral("k"));
+    control<RadioGroup>(editor, "RGpSexo")->setItemIndex(1);
+    control<UpperCaseEdit>(editor, "EdApepat")->setText(QString::fromUtf8("núñez"));
+    control<UpperCaseEdit>(editor, "EdApeMat")->setText(QStringLiteral("DIAZ"));
+    control<UpperCaseEdit>(editor, "EdNombres")->setText(QStringLiteral("LUIS"));
+    control<PictureEdit>(editor, "EdPerDesde")->setValue(QStringLiteral("052024"));
+    control<CurrencyEdit>(editor, "CuEdDiasTrab")->setValue(30);
+    control<CodeComboBox>(editor, "CBxTipoLinea")->setCurrentIndex(0);
+    control<CurrencyEdit>(editor, "CuEdImpoAFP")->setValue(500000);
+    control<QPushButton>(editor, "BitBtn1")->click();
 }
 
 } // namespace
@@ -151,7 +152,7 @@ void TestEditorRoundTrip::editAndWrite()
     m_platform->onNextModal([](QDialog &d) {
         auto &editor = static_cast<TFrmDatosTarvinel &>(d);
         QVERIFY(!editor.addMode());
-        QCOMPARE(editor.ui().EdApepat->text(), QString::fromUtf8("MUÑOZ"));
+        QCOMPARE(control<UpperCaseEdit>(editor, "EdApepat")->text(), QString::fromUtf8("MUÑOZ"));
         modifyFirstLine(editor);
     });
     modificar->click();

@@ -21,8 +21,6 @@ private Q_SLOTS:
     void editText_data();
     void editText();
     void focusSwitchesText();
-    void typing_data();
-    void typing();
     void keypadDecimalKey();
     void clamping_data();
     void clamping();
@@ -130,56 +128,6 @@ void TestCurrencyEdit::focusSwitchesText()
     QCOMPARE(h.focus(), h.after);
     QCOMPARE(edit->text(), QStringLiteral("1.234.567"));
     QCOMPARE(edit->value(), 1234567.25);
-}
-
-void TestCurrencyEdit::typing_data()
-{
-    QTest::addColumn<QByteArray>("locale");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("shown");
-    QTest::addRow("es_CL decimal") << QByteArray("es_CL") << QStringLiteral("1234,5") << 1234.5
-                                   << QStringLiteral("1.234,50");
-    QTest::addRow("es_CL point refused")
-        << QByteArray("es_CL") << QStringLiteral("1.234") << 1234.0 << QStringLiteral("1.234,00");
-    QTest::addRow("en_US decimal") << QByteArray("en_US") << QStringLiteral("1234.5") << 1234.5
-                                   << QStringLiteral("1,234.50");
-    QTest::addRow("en_US comma refused")
-        << QByteArray("en_US") << QStringLiteral("1,234") << 1234.0 << QStringLiteral("1,234.00");
-    QTest::addRow("third decimal refused")
-        << QByteArray("es_CL") << QStringLiteral("1,239") << 1.23 << QStringLiteral("1,23");
-    QTest::addRow("letters refused") << QByteArray("es_CL") << QStringLiteral("1a2b") << 12.0
-                                     << QStringLiteral("12,00");
-    QTest::addRow("negative") << QByteArray("es_CL") << QStringLiteral("-50") << -50.0
-                              << QStringLiteral("-50,00");
-    QTest::addRow("minus only in front")
-        << QByteArray("es_CL") << QStringLiteral("5-0") << 50.0 << QStringLiteral("50,00");
-    QTest::addRow("empty is zero") << QByteArray("es_CL") << QString() << 0.0 << QString();
-    QTest::addRow("lone minus is zero") << QByteArray("es_CL") << QStringLiteral("-") << 0.0 << QString();
-    QTest::addRow("lone separator is zero") << QByteArray("es_CL") << QStringLiteral(",") << 0.0 << QString();
-    QTest::addRow("fraction only") << QByteArray("es_CL") << QStringLiteral(",5") << 0.5
-                                   << QStringLiteral("0,50");
-}
-
-void TestCurrencyEdit::typing()
-{
-    QFETCH(QByteArray, locale);
-    QFETCH(QString, typed);
-    QFETCH(double, value);
-    QFETCH(QString, shown);
-    TestLocale l(locale.constData());
-    auto *edit = new CurrencyEdit;
-    edit->setDisplayFormat(kCents);
-    edit->setValue(777); // replaced by what is typed
-    WidgetHarness h(edit);
-    QVERIFY(h.ready());
-    h.tabIn();
-    edit->selectAll();
-    h.key(Qt::Key_Delete);
-    QTest::keyClicks(edit, typed);
-    h.key(Qt::Key_Tab);
-    QCOMPARE(edit->value(), value);
-    QCOMPARE(edit->text(), shown);
 }
 
 void TestCurrencyEdit::keypadDecimalKey()

@@ -17,8 +17,6 @@ private Q_SLOTS:
     void setDate_data();
     void setDate();
     void emptyState();
-    void typing_data();
-    void typing();
     void erasingEmpties();
     void dateWhileFocused();
     void calendarOpens_data();
@@ -92,56 +90,6 @@ void TestDateEdit::emptyState()
     QVERIFY(!edit.date().isValid());
     QCOMPARE(edit.text(), QString());
     QCOMPARE(edit.QLineEdit::text(), QStringLiteral("--")); // the mask's separators only
-}
-
-void TestDateEdit::typing_data()
-{
-    QTest::addColumn<QByteArray>("locale");
-    QTest::addColumn<QDate>("before");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QDate>("after");
-    const QDate none;
-    const QDate held(2001, 2, 3);
-    QTest::addRow("es_CL day first") << QByteArray("es_CL") << none << QStringLiteral("05122024")
-                                     << QDate(2024, 12, 5);
-    QTest::addRow("en_US month first")
-        << QByteArray("en_US") << none << QStringLiteral("12052024") << QDate(2024, 12, 5);
-    QTest::addRow("separators typed")
-        << QByteArray("es_CL") << none << QStringLiteral("05-12-2024") << QDate(2024, 12, 5);
-    QTest::addRow("overwrites a date")
-        << QByteArray("es_CL") << held << QStringLiteral("31121999") << QDate(1999, 12, 31);
-    QTest::addRow("no such day keeps the old date")
-        << QByteArray("es_CL") << held << QStringLiteral("31022024") << held;
-    QTest::addRow("part entry into an empty box")
-        << QByteArray("es_CL") << none << QStringLiteral("0512") << none;
-    QTest::addRow("part entry over a date keeps its year")
-        << QByteArray("es_CL") << held << QStringLiteral("0512") << QDate(2001, 12, 5);
-    QTest::addRow("two-digit year is not 1924")
-        << QByteArray("es_CL") << none << QStringLiteral("051224") << none;
-    QTest::addRow("letters refused") << QByteArray("es_CL") << none << QStringLiteral("0a5b122024")
-                                     << QDate(2024, 12, 5);
-    QTest::addRow("one-digit day then separator")
-        << QByteArray("es_CL") << none << QStringLiteral("5-12-2024") << QDate(2024, 12, 5);
-}
-
-void TestDateEdit::typing()
-{
-    QFETCH(QByteArray, locale);
-    QFETCH(QDate, before);
-    QFETCH(QString, typed);
-    QFETCH(QDate, after);
-    TestLocale l(locale.constData());
-    auto *edit = new DateEdit;
-    edit->setDate(before);
-    WidgetHarness h(edit);
-    QVERIFY(h.ready());
-    h.tabIn();
-    QCOMPARE(h.focus(), edit);
-    QTest::keyClicks(edit, typed);
-    h.key(Qt::Key_Tab);
-    QCOMPARE(h.focus(), h.after);
-    QCOMPARE(edit->date(), after);
-    QCOMPARE(edit->text(), after.isValid() ? after.toString(edit->format()) : QString());
 }
 
 void TestDateEdit::erasingEmpties()

@@ -11,39 +11,15 @@ class TestPictureEdit : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void digitsTyping_data();
-    void digitsTyping();
     void digitsSetValue_data();
     void digitsSetValue();
     void digitsRightAligned();
     void monthYearEmpty();
     void monthYearSetValue_data();
     void monthYearSetValue();
-    void monthYearTyping_data();
-    void monthYearTyping();
     void monthYearPartEntryFinishesEditing();
     void changingPictureEmpties();
 };
-
-void TestPictureEdit::digitsTyping_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("value");
-    QTest::addRow("rut") << QStringLiteral("12345678") << QStringLiteral("12345678");
-    QTest::addRow("letters and signs refused") << QStringLiteral("12a3-4.5 k") << QStringLiteral("12345");
-    QTest::addRow("at most ten") << QStringLiteral("123456789012") << QStringLiteral("1234567890");
-    QTest::addRow("blank refused") << QStringLiteral(" 7") << QStringLiteral("7");
-}
-
-void TestPictureEdit::digitsTyping()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, value);
-    PictureEdit edit(Picture::Digits);
-    typeText(&edit, typed);
-    QCOMPARE(edit.value(), value);
-    QCOMPARE(edit.isEmpty(), value.isEmpty());
-}
 
 void TestPictureEdit::digitsSetValue_data()
 {
@@ -109,32 +85,6 @@ void TestPictureEdit::monthYearSetValue()
     edit.setValue(loaded);
     QCOMPARE(edit.value(), value);
     QCOMPARE(edit.isEmpty(), value == PictureEdit::emptyMonthYear());
-}
-
-void TestPictureEdit::monthYearTyping_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("value");
-    QTest::addRow("full") << QStringLiteral("052024") << QStringLiteral("05/2024");
-    QTest::addRow("slash typed") << QStringLiteral("05/2024") << QStringLiteral("05/2024");
-    QTest::addRow("month only") << QStringLiteral("05") << QStringLiteral("05/    ");
-    QTest::addRow("letters refused") << QStringLiteral("0a5x2024") << QStringLiteral("05/2024");
-    QTest::addRow("nothing") << QString() << QStringLiteral("  /    ");
-}
-
-void TestPictureEdit::monthYearTyping()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, value);
-    auto *edit = new PictureEdit(Picture::MonthYear);
-    WidgetHarness h(edit);
-    QVERIFY(h.ready());
-    h.tabIn();
-    QCOMPARE(h.focus(), edit);
-    QTest::keyClicks(edit, typed);
-    h.key(Qt::Key_Tab);
-    QCOMPARE(h.focus(), h.after);
-    QCOMPARE(edit->value(), value);
 }
 
 void TestPictureEdit::monthYearPartEntryFinishesEditing()

@@ -1,4 +1,4 @@
-#include "export/un_progress.h"
+#include "ui/export/un_progress.h"
 
 #include "ui/widgets/WindowFont.h"
 

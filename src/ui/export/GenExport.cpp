@@ -1,10 +1,10 @@
-#include "export/GenExport.h"
+#include "ui/export/GenExport.h"
 
 #include "export/TableSheet.h"
 #include "export/USaveXls.h"
-#include "export/un_progress.h"
 #include "model/RecordTable.h"
 #include "platform/Platform.h"
+#include "ui/export/un_progress.h"
 #include "util/AppError.h"
 #include "util/Cp1252.h"
 

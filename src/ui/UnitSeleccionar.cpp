@@ -1,6 +1,5 @@
-#include "io/UnitSeleccionar.h"
+#include "ui/UnitSeleccionar.h"
 
-#include "io/DeclarationReader.h"
 #include "platform/ActionGuard.h"
 #include "platform/Platform.h"
 #include "ui/UnitDespTarvinel.h"
@@ -100,7 +99,7 @@ void TFrmSeleccionar::BitBtn1Click()
     // Created for this load and destroyed with its record table when it closes; an unreadable file
     // or a line without `nacion` takes the rows read so far with it.
     auto listing = std::make_unique<TFrmTarvinel>(layout(), this);
-    declaration::read(path, layout(), listing->RxMem());
+    listing->load(path);
     platform::current().showModal(*listing);
     listing.reset();
     // A box over the listing as it closed (the question about unsaved changes) can leave no window

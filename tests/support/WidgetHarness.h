@@ -1,7 +1,8 @@
 #pragma once
 
+#include "TypeText.h"
+
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -50,16 +51,3 @@ public:
 private:
     bool m_ready = false;
 };
-
-// Types `text` into `target` one character at a time, as key events that carry the character,
-// including characters beyond Latin-1 (QTest::keyClicks only sends Latin-1).
-inline void typeText(QWidget *target, const QString &text)
-{
-    for (const QChar c : text) {
-        const int code = c.unicode() < 0x80 ? QChar(c).toUpper().unicode() : int(Qt::Key_unknown);
-        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &release);
-    }
-}
