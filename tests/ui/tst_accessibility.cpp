@@ -10,7 +10,6 @@
 
 #include "app/UnitPrincipal.h"
 #include "codes/CodeHelpTexts.h"
-#include "ui/UnitSeleccionar.h"
 #include "model/RecordTable.h"
 #include "model/TableOperations.h"
 #include "ui/HelpWindow.h"
@@ -18,6 +17,7 @@
 #include "ui/UnitBuscar.h"
 #include "ui/UnitDespTarvinel.h"
 #include "ui/UnitModMasiva.h"
+#include "ui/UnitSeleccionar.h"
 #include "ui/codes/UFrmAyudaParametros.h"
 #include "ui/codes/UnitModCodTarvinel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
