@@ -4,6 +4,7 @@
 #include "app/LinkLabel.h"
 #include "platform/ActionGuard.h"
 #include "platform/Platform.h"
+#include "ui/widgets/DialogKit.h"
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
@@ -12,7 +13,6 @@
 #include "ui/UnitAcercade.h"
 #include "ui/UnitSeleccionar.h"
 #include "ui/widgets/FormGrid.h"
-#include "ui/widgets/WindowFont.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -94,8 +94,7 @@ QFont instructionFont(const QFont &base, const QStringList &texts, QSize area, i
 QPushButton *makeButton(QWidget *panel, const char *name, const QString &caption, const QIcon &glyph,
                         int left)
 {
-    auto *button = new QPushButton(glyph, caption, panel);
-    button->setObjectName(QLatin1String(name));
+    QPushButton *button = dialogkit::button(panel, name, caption, glyph);
     button->setIconSize(QSize(pictures::buttonGlyphSize, pictures::buttonGlyphSize));
     button->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
     return button;
@@ -105,9 +104,7 @@ QPushButton *makeButton(QWidget *panel, const char *name, const QString &caption
 
 TFrmPrincipal::TFrmPrincipal(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("FrmPrincipal"));
-    setWindowTitle(QStringLiteral("Texmendo"));
-    setFont(windowFont());
+    dialogkit::setUp(*this, "FrmPrincipal", QStringLiteral("Texmendo"));
     buildControls();
     FormCreate();
 }

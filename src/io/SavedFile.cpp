@@ -1,7 +1,7 @@
 #include "io/SavedFile.h"
 
-#include "util/IoErrorMessage.h"
 #include "util/AppError.h"
+#include "util/IoErrorMessage.h"
 #include "util/ReplacingFile.h"
 
 #include <cerrno>

@@ -2,7 +2,7 @@
 
 #include "platform/Boxes.h"
 #include "platform/Platform.h"
-#include "ui/widgets/WindowFont.h"
+#include "ui/widgets/DialogKit.h"
 #include "util/ProgramInfo.h"
 
 #include <QDir>
@@ -19,20 +19,14 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
               Qt::Window | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_browser(new QTextBrowser(this))
 {
-    setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Ayuda de ") + programinfo::title());
-    setFont(windowFont());
+    dialogkit::setUp(*this, "HelpWindow", QStringLiteral("Ayuda de ") + programinfo::title());
 
     auto *outer = new QVBoxLayout(this);
     auto *bar = new QHBoxLayout;
-    auto *back = new QPushButton(QStringLiteral("< &Atrás"), this);
-    back->setObjectName(QStringLiteral("Atras"));
-    auto *forward = new QPushButton(QStringLiteral("A&delante >"), this);
-    forward->setObjectName(QStringLiteral("Adelante"));
-    auto *home = new QPushButton(QStringLiteral("&Contenido"), this);
-    home->setObjectName(QStringLiteral("Contenido"));
-    auto *close = new QPushButton(QStringLiteral("C&errar"), this);
-    close->setObjectName(QStringLiteral("Cerrar"));
+    QPushButton *back = dialogkit::button(this, "Atras", QStringLiteral("< &Atrás"));
+    QPushButton *forward = dialogkit::button(this, "Adelante", QStringLiteral("A&delante >"));
+    QPushButton *home = dialogkit::button(this, "Contenido", QStringLiteral("&Contenido"));
+    QPushButton *close = dialogkit::button(this, "Cerrar", QStringLiteral("C&errar"));
     for (QPushButton *button : {back, forward, home}) {
         // The browser keeps the focus, so the keys always scroll the text.
         button->setFocusPolicy(Qt::NoFocus);

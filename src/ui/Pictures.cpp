@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLinearGradient>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -17,6 +18,16 @@ struct Glyph {
     int box;
     std::function<void(QPainter &)> draw;
 };
+
+// The outline through `points`, closed back to the first.
+QPainterPath closedPath(const QList<QPointF> &points)
+{
+    QPainterPath path(points.first());
+    for (qsizetype i = 1; i < points.size(); ++i)
+        path.lineTo(points[i]);
+    path.closeSubpath();
+    return path;
+}
 
 QPixmap render(const Glyph &glyph, int size, qreal scale)
 {
@@ -71,13 +82,8 @@ const QColor red(200, 30, 30);
 
 void sheet(QPainter &p, const QColor &fill)
 {
-    QPainterPath path;
-    path.moveTo(5, 2);
-    path.lineTo(15, 2);
-    path.lineTo(20, 7);
-    path.lineTo(20, 22);
-    path.lineTo(5, 22);
-    path.closeSubpath();
+    const QPainterPath path =
+        closedPath({QPointF(5, 2), QPointF(15, 2), QPointF(20, 7), QPointF(20, 22), QPointF(5, 22)});
     p.setPen(QPen(ink, 1.2));
     p.setBrush(fill);
     p.drawPath(path);
@@ -105,13 +111,8 @@ void letter(QPainter &p, const QString &text, const QColor &colour)
 void drawEdit(QPainter &p)
 {
     // The sheet, with its corner turned down and lines of text.
-    QPainterPath sheet;
-    sheet.moveTo(5, 3);
-    sheet.lineTo(19, 3);
-    sheet.lineTo(25, 9);
-    sheet.lineTo(25, 29);
-    sheet.lineTo(5, 29);
-    sheet.closeSubpath();
+    const QPainterPath sheet =
+        closedPath({QPointF(5, 3), QPointF(19, 3), QPointF(25, 9), QPointF(25, 29), QPointF(5, 29)});
     p.setPen(QPen(QColor(90, 90, 90), 1));
     p.setBrush(Qt::white);
     p.drawPath(sheet);
@@ -250,13 +251,9 @@ QIcon modify()
     return icon({small, [](QPainter &p) {
                      p.setPen(QPen(ink, 1.5));
                      p.drawLine(QPointF(3, 21.5), QPointF(21, 21.5));
-                     QPainterPath pencil;
-                     pencil.moveTo(5, 19);
-                     pencil.lineTo(6.5, 14);
-                     pencil.lineTo(17, 3.5);
-                     pencil.lineTo(20.5, 7);
-                     pencil.lineTo(10, 17.5);
-                     pencil.closeSubpath();
+                     const QPainterPath pencil =
+                         closedPath({QPointF(5, 19), QPointF(6.5, 14), QPointF(17, 3.5), QPointF(20.5, 7),
+                                     QPointF(10, 17.5)});
                      p.setPen(QPen(ink, 1.1));
                      p.setBrush(QColor(240, 190, 40));
                      p.drawPath(pencil);

@@ -4,8 +4,8 @@
 #include "platform/Boxes.h"
 #include "platform/Platform.h"
 #include "ui/Pictures.h"
+#include "ui/widgets/DialogKit.h"
 #include "ui/widgets/FormGrid.h"
-#include "ui/widgets/WindowFont.h"
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
 
@@ -34,12 +34,9 @@ QLabel *boldLabel(const QString &text, QWidget *parent, const char *name)
 
 } // namespace
 
-TFrmAcercade::TFrmAcercade(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TFrmAcercade::TFrmAcercade(QWidget *parent) : QDialog(parent, dialogkit::windowFlags())
 {
-    setObjectName(QStringLiteral("FrmAcercade"));
-    setWindowTitle(QStringLiteral("Acerca de..."));
-    setFont(windowFont());
+    dialogkit::setUp(*this, "FrmAcercade", QStringLiteral("Acerca de..."));
 
     QWidget *panel = formgrid::menuColouredPanel(this);
 
@@ -59,8 +56,7 @@ TFrmAcercade::TFrmAcercade(QWidget *parent)
     grid->addWidget(site, 1, 1);
     connect(site, &QToolButton::clicked, this, guardedAction(this, &TFrmAcercade::SpeedButton1Click));
 
-    auto *ok = new QPushButton(QStringLiteral("&Aceptar"), panel);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    QPushButton *ok = dialogkit::button(panel, "BitBtn1", QStringLiteral("&Aceptar"));
     grid->addWidget(ok, 2, 0, 1, 2, Qt::AlignHCenter);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();

@@ -3,9 +3,9 @@
 #include "model/TableOperations.h"
 #include "platform/ActionGuard.h"
 #include "platform/Boxes.h"
+#include "ui/widgets/DialogKit.h"
 #include "ui/widgets/FormFields.h"
 #include "ui/widgets/FormGrid.h"
-#include "ui/widgets/WindowFont.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QHBoxLayout>
@@ -23,25 +23,16 @@ constexpr int rutDigits = 9;
 } // namespace
 
 TFrmBuscar::TFrmBuscar(RecordTable &table, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_table(table)
+    : QDialog(parent, dialogkit::windowFlags()), m_table(table)
 {
-    setObjectName(QStringLiteral("FrmBuscar"));
-    setWindowTitle(QStringLiteral("Buscar Rut"));
-    setFont(windowFont());
+    dialogkit::setUp(*this, "FrmBuscar", QStringLiteral("Buscar Rut"));
 
     OvcERut = formfields::picture(this, "OvcERut", PictureEdit::Picture::Digits);
     OvcERut->setMaxLength(rutDigits);
     QLabel *label = formgrid::buddyLabel(QStringLiteral("RUT"), OvcERut);
 
-    BitBtn1 =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Aceptar"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                              QStringLiteral("&Cancelar"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    for (QPushButton *button : {BitBtn1, BitBtn2})
-        button->setAutoDefault(false); // no window of the program has a default button
+    BitBtn1 = dialogkit::button(this, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton);
+    BitBtn2 = dialogkit::button(this, "BitBtn2", QStringLiteral("&Cancelar"), QStyle::SP_DialogCancelButton);
     connect(BitBtn1, &QPushButton::clicked, this, guardedAction(this, &TFrmBuscar::BitBtn1Click));
     connect(BitBtn2, &QPushButton::clicked, this, guardedAction(this, &TFrmBuscar::BitBtn2Click));
 

@@ -19,7 +19,7 @@
 #include "ui/codes/UnitModCodTarvinel.h"
 #include "ui/editor/UnitDatosTarvinel.h"
 #include "ui/widgets/Cp1252Validator.h"
-#include "ui/widgets/WindowFont.h"
+#include "ui/widgets/DialogKit.h"
 #include "util/Cp1252.h"
 #include "util/ProgramInfo.h"
 #include "util/WebAddresses.h"
@@ -55,12 +55,10 @@ QString textFileFolder()
 } // namespace
 
 TFrmTarvinel::TFrmTarvinel(linelayout::Layout layout, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, dialogkit::windowFlags()),
       m_observations(m_table, CodeTables::read(programinfo::codeTableFilePath())), m_layout(layout)
 {
-    setObjectName(QStringLiteral("FrmTarvinel"));
-    setWindowTitle(QStringLiteral("Listado para Tarvinel"));
-    setFont(windowFont());
+    dialogkit::setUp(*this, "FrmTarvinel", QStringLiteral("Listado para Tarvinel"));
     // A separator typed into a text would split its field in two when the file is read back.
     Cp1252Validator::refuseIn(this, cp1252::toUnicode(linelayout::refusedInText(m_layout)));
     buildControls();

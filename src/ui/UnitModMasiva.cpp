@@ -6,9 +6,9 @@
 #include "platform/ActionGuard.h"
 #include "platform/Boxes.h"
 #include "ui/widgets/CodeComboBox.h"
+#include "ui/widgets/DialogKit.h"
 #include "ui/widgets/FormFields.h"
 #include "ui/widgets/RadioGroup.h"
-#include "ui/widgets/WindowFont.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "util/Cp1252.h"
 #include "util/ProgramInfo.h"
@@ -40,24 +40,12 @@ CodeTable codeTableOf(MassOption option)
     }
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
-                        QStyle::StandardPixmap glyph)
-{
-    auto *button = new QPushButton(parent->style()->standardIcon(glyph), caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false); // no window of the program has a default button
-    return button;
-}
-
 } // namespace
 
 TFrmModMasiva::TFrmModMasiva(RecordTable &table, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_table(table)
+    : QDialog(parent, dialogkit::windowFlags()), m_table(table)
 {
-    setObjectName(QStringLiteral("FrmModMasiva"));
-    setWindowTitle(QStringLiteral("Modificación Masiva"));
-    setFont(windowFont());
+    dialogkit::setUp(*this, "FrmModMasiva", QStringLiteral("Modificación Masiva"));
 
     // In the order of tableops::MassOption.
     RadioGroup1 = formfields::radioGroup(this, "RadioGroup1", QStringLiteral("Modificar..."),
@@ -92,8 +80,9 @@ TFrmModMasiva::TFrmModMasiva(RecordTable &table, QWidget *parent)
 
     auto *Panel2 = new QFrame(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    BitBtn1 = makeButton(Panel2, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton);
-    BitBtn2 = makeButton(Panel2, "BitBtn2", QStringLiteral("&Cancelar"), QStyle::SP_DialogCancelButton);
+    BitBtn1 = dialogkit::button(Panel2, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton);
+    BitBtn2 =
+        dialogkit::button(Panel2, "BitBtn2", QStringLiteral("&Cancelar"), QStyle::SP_DialogCancelButton);
     auto *buttons = new QHBoxLayout(Panel2);
     buttons->addStretch(1);
     buttons->addWidget(BitBtn1);

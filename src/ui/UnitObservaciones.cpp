@@ -4,7 +4,7 @@
 #include "platform/ActionGuard.h"
 #include "platform/Platform.h"
 #include "ui/ObservationListModel.h"
-#include "ui/widgets/WindowFont.h"
+#include "ui/widgets/DialogKit.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,12 +16,9 @@
 
 TFrmObservaciones::TFrmObservaciones(const RecordTable &table, const Observations &observations,
                                      QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_table(table), m_observations(observations)
+    : QDialog(parent, dialogkit::windowFlags()), m_table(table), m_observations(observations)
 {
-    setObjectName(QStringLiteral("FrmObservaciones"));
-    setWindowTitle(QStringLiteral("Observaciones"));
-    setFont(windowFont());
+    dialogkit::setUp(*this, "FrmObservaciones", QStringLiteral("Observaciones"));
 
     m_model = new ObservationListModel(table, observations, this);
     DBGrid1 = new QTableView(this);
@@ -47,14 +44,9 @@ TFrmObservaciones::TFrmObservaciones(const RecordTable &table, const Observation
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, &TFrmObservaciones::choose);
     DBGrid1->installEventFilter(this);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                              QStringLiteral("&Guardar lista..."), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2 =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Cerrar"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    for (QPushButton *button : {BitBtn1, BitBtn2})
-        button->setAutoDefault(false); // Enter belongs to the list
+    BitBtn1 =
+        dialogkit::button(this, "BitBtn1", QStringLiteral("&Guardar lista..."), QStyle::SP_DialogSaveButton);
+    BitBtn2 = dialogkit::button(this, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton);
     connect(BitBtn1, &QPushButton::clicked, this, guardedAction(this, &TFrmObservaciones::BitBtn1Click));
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -3,8 +3,8 @@
 #include "platform/ActionGuard.h"
 #include "platform/Platform.h"
 #include "ui/UnitDespTarvinel.h"
+#include "ui/widgets/DialogKit.h"
 #include "ui/widgets/RadioGroup.h"
-#include "ui/widgets/WindowFont.h"
 
 #include <QPushButton>
 #include <QStyle>
@@ -24,24 +24,11 @@ constexpr int buttonTop = 80;
 constexpr int acceptLeft = 32;
 constexpr int closeLeft = 136;
 
-QPushButton *makeButton(QWidget *panel, const char *name, const QString &caption,
-                        QStyle::StandardPixmap glyph, int left, int top)
-{
-    auto *button = new QPushButton(panel->style()->standardIcon(glyph), caption, panel);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(QRect(QPoint(left, top), buttonSize));
-    button->setAutoDefault(false); // no window of the program has a default button
-    return button;
-}
-
 } // namespace
 
-TFrmSeleccionar::TFrmSeleccionar(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TFrmSeleccionar::TFrmSeleccionar(QWidget *parent) : QDialog(parent, dialogkit::windowFlags())
 {
-    setObjectName(QStringLiteral("FrmSeleccionar"));
-    setWindowTitle(QStringLiteral("Seleccionar Formato"));
-    setFont(windowFont());
+    dialogkit::setUp(*this, "FrmSeleccionar", QStringLiteral("Seleccionar Formato"));
     buildControls();
 }
 
@@ -63,10 +50,10 @@ void TFrmSeleccionar::buildControls()
     RadioGroup1->setItemIndex(0);
     const int top = buttonTop + groupHeight - radioGroupHeight;
 
-    BitBtn1 =
-        makeButton(panel, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton, acceptLeft, top);
-    BitBtn2 =
-        makeButton(panel, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton, closeLeft, top);
+    BitBtn1 = dialogkit::button(panel, "BitBtn1", QStringLiteral("&Aceptar"), QStyle::SP_DialogOkButton);
+    BitBtn1->setGeometry(QRect(QPoint(acceptLeft, top), buttonSize));
+    BitBtn2 = dialogkit::button(panel, "BitBtn2", QStringLiteral("&Cerrar"), QStyle::SP_DialogCloseButton);
+    BitBtn2->setGeometry(QRect(QPoint(closeLeft, top), buttonSize));
     connect(BitBtn1, &QPushButton::clicked, this, guardedAction(this, &TFrmSeleccionar::BitBtn1Click));
     connect(BitBtn2, &QPushButton::clicked, this, guardedAction(this, &TFrmSeleccionar::BitBtn2Click));
 

@@ -33,7 +33,7 @@ bool keptAsText(int number, linelayout::Layout layout)
     if (catalogue::field(number).kind != FieldKind::Text)
         return false;
     return layout == linelayout::Layout::Separated
-           || linelayout::fixedField(number).rule == linelayout::FixedRule::SpacePadded;
+           || catalogue::field(number).line.compose == FixedRule::SpacePadded;
 }
 
 QByteArray trimmedRight(QByteArray text)

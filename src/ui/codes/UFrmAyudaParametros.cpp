@@ -1,7 +1,7 @@
 #include "ui/codes/UFrmAyudaParametros.h"
 
 #include "codes/CodeHelpTexts.h"
-#include "ui/widgets/WindowFont.h"
+#include "ui/widgets/DialogKit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -14,11 +14,9 @@ constexpr QSize kFrame(8, 27);
 } // namespace
 
 TFrmAyudaParametros::TFrmAyudaParametros(const CodeHelpText &help, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, dialogkit::windowFlags())
 {
-    setObjectName(QStringLiteral("FrmAyudaParametros"));
-    setFont(windowFont());
-    setWindowTitle(help.title);
+    dialogkit::setUp(*this, "FrmAyudaParametros", help.title);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);

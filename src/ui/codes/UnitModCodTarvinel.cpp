@@ -6,8 +6,8 @@
 #include "platform/Confirmar.h"
 #include "platform/Platform.h"
 #include "ui/codes/UFrmAyudaParametros.h"
+#include "ui/widgets/DialogKit.h"
 #include "ui/widgets/UpperCaseEdit.h"
-#include "ui/widgets/WindowFont.h"
 #include "util/Cp1252.h"
 #include "util/ProgramInfo.h"
 
@@ -32,23 +32,14 @@ QFrame *makePanel(QWidget *parent, const char *name)
     return panel;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    parent->layout()->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 TFrmModCodTarvinel::TFrmModCodTarvinel(QByteArray SeccionCodigos, int AnchoCodigo, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_section(SeccionCodigos),
+    : QDialog(parent, dialogkit::windowFlags()), m_section(SeccionCodigos),
       m_table(programinfo::codeTableFilePath(), std::move(SeccionCodigos), AnchoCodigo)
 {
-    setObjectName(QStringLiteral("FrmModCodTarvinel"));
-    setFont(windowFont());
+    // The caption is the opener's: it names the table.
+    dialogkit::setUp(*this, "FrmModCodTarvinel", QString());
     buildControls();
     fillList(-1);
 }
@@ -98,13 +89,15 @@ void TFrmModCodTarvinel::buildControls()
             guardedAction(this, &TFrmModCodTarvinel::BitBtn1Click));
 
     QFrame *panel3 = makePanel(this, "Panel3");
-    new QHBoxLayout(panel3);
-    QPushButton *agregar = makeButton(panel3, "BitBtn3", QStringLiteral("&Agregar"));
-    QPushButton *modificar = makeButton(panel3, "BitBtn1", QStringLiteral("&Modificar"));
+    auto *buttons = new QHBoxLayout(panel3);
+    QPushButton *agregar = dialogkit::button(panel3, "BitBtn3", QStringLiteral("&Agregar"));
+    QPushButton *modificar = dialogkit::button(panel3, "BitBtn1", QStringLiteral("&Modificar"));
     modificar->setToolTip(QStringLiteral("Modifica línea"));
-    QPushButton *eliminar = makeButton(panel3, "BitBtn4", QStringLiteral("&Eliminar"));
-    QPushButton *ayuda = makeButton(panel3, "BitBtn5", QStringLiteral("A&yuda"));
-    QPushButton *cerrar = makeButton(panel3, "BitBtn2", QStringLiteral("&Cerrar"));
+    QPushButton *eliminar = dialogkit::button(panel3, "BitBtn4", QStringLiteral("&Eliminar"));
+    QPushButton *ayuda = dialogkit::button(panel3, "BitBtn5", QStringLiteral("A&yuda"));
+    QPushButton *cerrar = dialogkit::button(panel3, "BitBtn2", QStringLiteral("&Cerrar"));
+    for (QPushButton *button : {agregar, modificar, eliminar, ayuda, cerrar})
+        buttons->addWidget(button);
     outer->addWidget(panel3);
     connect(agregar, &QPushButton::clicked, this, guardedAction(this, &TFrmModCodTarvinel::BitBtn3Click));
     connect(modificar, &QPushButton::clicked, this, guardedAction(this, &TFrmModCodTarvinel::BitBtn1Click));

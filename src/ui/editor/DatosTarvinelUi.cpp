@@ -9,6 +9,7 @@
 #include "ui/widgets/UpperCaseEdit.h"
 
 #include <QDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QList>
@@ -158,4 +159,14 @@ void DatosTarvinelUi::placeFields(formgrid::Pairs &pairs, Tab tab, int group) co
         if (f.shape.wrapLabel)
             formgrid::wrapped(label);
     }
+}
+
+formgrid::Pairs DatosTarvinelUi::placedGroup(QWidget *page, QVBoxLayout *column, const QString &title,
+                                             Tab tab, int group) const
+{
+    auto *box = formgrid::group(page, title);
+    formgrid::Pairs pairs(box);
+    placeFields(pairs, tab, group);
+    column->addWidget(box);
+    return pairs;
 }

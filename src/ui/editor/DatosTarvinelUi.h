@@ -7,6 +7,7 @@ class PageControl;
 class PictureEdit;
 class QDialog;
 class QPushButton;
+class QVBoxLayout;
 class RadioGroup;
 
 namespace formgrid {
@@ -60,6 +61,10 @@ private:
     static void makeFields(QWidget *page, Tab tab);
     // Places, with their labels, the controls of group `group` that the table of `tab` places.
     void placeFields(formgrid::Pairs &pairs, Tab tab, int group) const;
+    // A group box titled `title` on `page` holding the fields of group `group` of `tab`, stacked
+    // on `column`; its pairs stay open for the controls the table does not place.
+    formgrid::Pairs placedGroup(QWidget *page, QVBoxLayout *column, const QString &title, Tab tab,
+                                int group) const;
 
     QWidget *m_form = nullptr;
 };

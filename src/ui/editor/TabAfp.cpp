@@ -23,10 +23,7 @@ QWidget *DatosTarvinelUi::buildAfp(QWidget *parent)
     RGFormaPagoAPVI = control<RadioGroup>("RGFormaPagoAPVI");
     RGFormaPAgoAPVC = control<RadioGroup>("RGFormaPAgoAPVC");
 
-    auto *afp = group(page, QStringLiteral("Datos de la AFP"));
-    Pairs a(afp);
-    placeFields(a, TabAfp, 0);
-    column->addWidget(afp);
+    placedGroup(page, column, QStringLiteral("Datos de la AFP"), TabAfp, 0);
 
     const auto apvGroup = [this, page](const QString &title, int index, RadioGroup *forma) {
         auto *box = group(page, title);

@@ -25,20 +25,9 @@ QWidget *DatosTarvinelUi::buildCcaf(QWidget *parent)
     makeFields(page, TabCcaf);
     EdRutPagSub = control<PictureEdit>("EdRutPagSub");
 
-    auto *ccaf = group(page, QStringLiteral("Datos CCAF"));
-    Pairs c(ccaf);
-    placeFields(c, TabCcaf, 0);
-    column->addWidget(ccaf);
-
-    auto *mutual = group(page, QStringLiteral("Datos Mutual de Seguridad"));
-    Pairs m(mutual);
-    placeFields(m, TabCcaf, 1);
-    column->addWidget(mutual);
-
-    auto *cesantia = group(page, QStringLiteral("Datos Adm. Fondos de Cesantía"));
-    Pairs s(cesantia);
-    placeFields(s, TabCcaf, 2);
-    column->addWidget(cesantia);
+    const Pairs c = placedGroup(page, column, QStringLiteral("Datos CCAF"), TabCcaf, 0);
+    const Pairs m = placedGroup(page, column, QStringLiteral("Datos Mutual de Seguridad"), TabCcaf, 1);
+    const Pairs s = placedGroup(page, column, QStringLiteral("Datos Adm. Fondos de Cesantía"), TabCcaf, 2);
 
     auto *pagador = group(page, QStringLiteral("Datos Pagador de Subsidios"));
     Pairs p(pagador);

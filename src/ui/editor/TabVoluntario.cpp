@@ -25,24 +25,14 @@ QWidget *DatosTarvinelUi::buildVoluntario(QWidget *parent)
     PFRutAfiVol = control<PictureEdit>("PFRutAfiVol");
     RGpMonedaPlan = control<RadioGroup>("RGpMonedaPlan");
 
-    auto *volun = group(page, QStringLiteral("Datos Afiliado Voluntario"));
-    Pairs v(volun);
+    Pairs v = placedGroup(page, column, QStringLiteral("Datos Afiliado Voluntario"), TabVoluntario, 0);
     v.pair(0, 0, QStringLiteral("RUT"), PFRutAfiVol,
            twoFields(PFRutAfiVol, QStringLiteral("DV"), control<UpperCaseEdit>("EdDVAfiVol")));
-    placeFields(v, TabVoluntario, 0);
     v.grid()->setColumnStretch(1, 1);
-    column->addWidget(volun);
 
-    auto *inp = group(page, QStringLiteral("Datos INP - ISL - Fonasa"));
-    Pairs n(inp);
-    placeFields(n, TabVoluntario, 1);
-    column->addWidget(inp);
-
-    auto *salud = group(page, QStringLiteral("Datos Institución de Salud"));
-    Pairs s(salud);
-    placeFields(s, TabVoluntario, 2);
+    const Pairs n = placedGroup(page, column, QStringLiteral("Datos INP - ISL - Fonasa"), TabVoluntario, 1);
+    Pairs s = placedGroup(page, column, QStringLiteral("Datos Institución de Salud"), TabVoluntario, 2);
     s.whole(1, 1, RGpMonedaPlan, 1, 2);
-    column->addWidget(salud);
     alignColumns({v.grid(), n.grid(), s.grid()});
     column->addStretch(1);
     return page;

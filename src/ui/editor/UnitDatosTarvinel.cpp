@@ -8,6 +8,7 @@
 #include "ui/editor/PageControl.h"
 #include "ui/widgets/CodeComboBox.h"
 #include "ui/widgets/CurrencyEdit.h"
+#include "ui/widgets/DialogKit.h"
 #include "ui/widgets/FormFields.h"
 #include "ui/widgets/PictureEdit.h"
 #include "ui/widgets/RadioGroup.h"
@@ -66,7 +67,7 @@ TFrmDatosTarvinel::TFrmDatosTarvinel(RecordTable &table, bool ModoAgregar, QWidg
     : QDialog(parent), m_table(table), m_ModoAgregar(ModoAgregar), m_today(today)
 {
     setWindowTitle(QStringLiteral("Modificar Datos"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(dialogkit::windowFlags());
     // Before any control is made: their widths are measured in it.
     setFont(windowFont());
     m_ui.setupUi(this);
