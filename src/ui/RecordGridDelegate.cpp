@@ -4,6 +4,7 @@
 #include "ui/widgets/Cp1252Validator.h"
 
 #include <QLineEdit>
+#include <QPainter>
 
 RecordGridDelegate::RecordGridDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
 
@@ -21,22 +22,21 @@ QWidget *RecordGridDelegate::createEditor(QWidget *parent, const QStyleOptionVie
     return edit;
 }
 
-void RecordGridDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+void RecordGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index) const
 {
-    QStyledItemDelegate::initStyleOption(option, index);
-    if (!(option->state & QStyle::State_Selected) || option->backgroundBrush.style() == Qt::NoBrush)
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!(option.state & QStyle::State_Selected))
         return;
-    // The style paints the selection over the background: blend the two so the mark still shows.
-    const QColor tint = option->backgroundBrush.color();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        const QColor highlight = option->palette.color(group, QPalette::Highlight);
-        const QColor blend = QColor::fromRgbF(float(highlight.redF() * 0.55 + tint.redF() * 0.45),
-                                              float(highlight.greenF() * 0.55 + tint.greenF() * 0.45),
-                                              float(highlight.blueF() * 0.55 + tint.blueF() * 0.45));
-        option->palette.setColor(group, QPalette::Highlight, blend);
-        option->palette.setColor(group, QPalette::HighlightedText,
-                                 blend.lightnessF() > 0.6 ? QColor(Qt::black) : QColor(Qt::white));
-    }
+    // The style paints the selection over the background: the tint stays as a frame inside it.
+    const QVariant tint = index.data(Qt::BackgroundRole);
+    if (!tint.isValid())
+        return;
+    painter->save();
+    painter->setPen(QPen(tint.value<QBrush>().color(), 3));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5));
+    painter->restore();
 }
 
 void RecordGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const

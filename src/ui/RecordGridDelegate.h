@@ -18,15 +18,14 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
     void destroyEditor(QWidget *editor, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 
     QWidget *openEditor() const { return m_editor; }
     // Stores and closes the open editor, if any.
     void finishEditing();
     // Closes the open editor, if any, without storing it.
     void discardEditing();
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
     mutable QPointer<QWidget> m_editor;
