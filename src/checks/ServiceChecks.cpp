@@ -1,6 +1,7 @@
 #include "checks/ServiceChecks.h"
 
 #include "checks/CodeTables.h"
+#include "model/LineLayout.h"
 #include "model/RecordTable.h"
 #include "util/Cp1252.h"
 #include "util/Regional.h"
@@ -523,11 +524,55 @@ int CellSet::lastUpTo(int to) const
     return -1;
 }
 
+namespace {
+
+// What the reader saw that the stored values cannot show.
+CellSet notedCells(const ReaderNote *note)
+{
+    CellSet cells;
+    if (!note)
+        return cells;
+    if (note->shape != ReaderNote::Shape::Right)
+        cells.insert(catalogue::kLinea);
+    for (const ReaderNote::Unreadable &entry : note->unreadable)
+        cells.insert(entry.position);
+    return cells;
+}
+
+void addNoteReasons(const RecordTable &table, int row, int position, QStringList &reasons)
+{
+    const ReaderNote *note = table.readerNote(row);
+    if (!note)
+        return;
+    if (position == catalogue::kLinea) {
+        if (note->shape == ReaderNote::Shape::Length) {
+            reasons.append(QStringLiteral("La línea traía %1 caracteres, no %2: los campos después de lo que "
+                                          "falta o sobra pueden estar en otras columnas")
+                               .arg(note->seen)
+                               .arg(linelayout::kFixedLineLength));
+        } else if (note->shape == ReaderNote::Shape::Fields) {
+            reasons.append(QStringLiteral("La línea traía %1 campos, no %2: los campos después del separador "
+                                          "que falta o sobra están en otras columnas")
+                               .arg(note->seen)
+                               .arg(catalogue::kLineFieldCount));
+        }
+        return;
+    }
+    if (const ReaderNote::Unreadable *entry = note->unreadableAt(position)) {
+        char buffer[32];
+        const QString held = screen(entry->text) + (entry->cut ? QString(QChar(0x2026)) : QString());
+        reasons.append(QStringLiteral("El archivo traía \"%1\", que no se lee como número: quedó %2")
+                           .arg(held, screen(table.textViewAt(row, position, buffer))));
+    }
+}
+
+} // namespace
+
 CellSet check(const RecordTable &table, int row, const CodeTables &codes)
 {
     const RowView view = table.rowView(row);
     const Line line{view, codes, lastPeriodYear()};
-    CellSet cells;
+    CellSet cells = notedCells(table.readerNote(row));
     for (int position = 1; position < catalogue::kFieldCount; ++position) {
         AnyFault faults;
         checkField(line, position, faults);
@@ -543,10 +588,13 @@ QString reason(const RecordTable &table, int row, int position, const CodeTables
         return {};
     const RowView view = table.rowView(row);
     const Line line{view, codes, lastPeriodYear()};
-    Reasons reasons;
+    QStringList reasons;
+    addNoteReasons(table, row, position, reasons);
+    Reasons faults;
     if (position > 0)
-        checkField(line, position, reasons);
-    return reasons.list().join(QStringLiteral(". "));
+        checkField(line, position, faults);
+    reasons += faults.list();
+    return reasons.join(QStringLiteral(". "));
 }
 
 } // namespace servicechecks

@@ -2,6 +2,7 @@
 
 #include "model/RecordTable.h"
 #include "util/AppError.h"
+#include "util/Cp1252.h"
 #include "util/IoErrorMessage.h"
 #include "util/Regional.h"
 
@@ -42,103 +43,187 @@ void storeNumber(RecordTable &table, const PendingRowWriter &row, int position, 
         table.field(position).setLoose(text.toByteArray());
 }
 
-void storeStrictNumber(RecordTable &table, const PendingRowWriter &row, int position, QByteArrayView text)
+// Each store below answers whether the text was read; false means the fallback was stored.
+bool storeStrictNumber(RecordTable &table, const PendingRowWriter &row, int position, QByteArrayView text)
 {
     double value = 0;
     const bool read = regional::strictNumber(text, value);
     storeNumber(table, row, position, read, value);
+    return read;
 }
 
-void storeInteger(const PendingRowWriter &row, int position, QByteArrayView text, QByteArrayView fallback)
+bool storeInteger(const PendingRowWriter &row, int position, QByteArrayView text, QByteArrayView fallback)
 {
     qint32 value = 0;
     const bool read = regional::strictInteger(text, value);
     if (catalogue::field(position).kind == FieldKind::Floating) {
         row.setFloating(position, double(value));
-        return;
-    }
-    if (!read) {
+    } else if (!read) {
         row.setText(position, fallback);
-        return;
+    } else {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        row.setText(position, QByteArrayView(digits, end - digits));
     }
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    row.setText(position, QByteArrayView(digits, end - digits));
+    return read;
 }
 
 // The fields after the last ";" of a short separated line all hold the same rest of the line, which
 // may be megabytes long: it is read as a number once, not once for every field.
 class RegionalReadings {
 public:
-    // The number, 0 when refused.
-    double read(QByteArrayView text)
+    // Whether the text reads as a number, and the number (0 when refused).
+    bool read(QByteArrayView text, double &value)
     {
         if (!m_known || text.data() != m_text.data() || text.size() != m_text.size()) {
             m_known = true;
             m_text = text;
             m_value = 0;
-            regional::regionalNumber(text, m_value);
+            m_read = regional::regionalNumber(text, m_value);
         }
-        return m_value;
+        value = m_value;
+        return m_read;
     }
 
 private:
     bool m_known = false;
     QByteArrayView m_text;
     double m_value = 0;
+    bool m_read = false;
 };
 
+// What the error box shows of the text that stopped the load: a separated line's last field may
+// hold the rest of a long line.
+QString shownText(QByteArrayView text)
+{
+    constexpr qsizetype kShown = 40;
+    if (text.size() <= kShown)
+        return cp1252::toUnicode(text);
+    return cp1252::toUnicode(text.first(kShown)) + QChar(0x2026);
+}
+
+// `nacion` has no fallback: its refusal stops the load, and the message says where to look.
+void storeNacion(RecordTable &table, int position, QByteArrayView line, QByteArrayView text, qint32 number)
+{
+    try {
+        table.field(position).setLoose(text.toByteArray());
+    } catch (const AppError &error) {
+        QString where;
+        if (line.isEmpty())
+            where = QStringLiteral("La línea %1 está vacía").arg(number);
+        else if (text.isEmpty())
+            where = QStringLiteral("Línea %1: el campo %2 está vacío").arg(number).arg(position);
+        else
+            where = QStringLiteral("Línea %1: el campo %2 trae \"%3\"")
+                        .arg(number)
+                        .arg(position)
+                        .arg(shownText(text));
+        throw AppError(error.message() + QStringLiteral(".\n") + where);
+    }
+}
+
+bool isBlank(QByteArrayView text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
+
 // Every rule meets fields of one kind only (rules S, R: floating; T, E: text; Z: `nacion`), as the
-// field table gives them, so the row is written directly but for `nacion` and rare numbers.
-void storeField(RecordTable &table, const PendingRowWriter &row, int position, ReadRule rule,
+// field table gives them, so the row is written directly but for `nacion` and rare numbers. Answers
+// whether the text was read (a text rule always reads it).
+bool storeField(RecordTable &table, const PendingRowWriter &row, int position, ReadRule rule,
                 QByteArrayView text, RegionalReadings &readings)
 {
     switch (rule) {
     case ReadRule::T:
         row.setText(position, text);
-        break;
+        return true;
     case ReadRule::S: {
         double value = 0;
-        regional::strictNumber(text, value);
+        const bool read = regional::strictNumber(text, value);
         row.setFloating(position, value);
-        break;
+        return read;
     }
     case ReadRule::I:
-        storeInteger(row, position, text, "0");
-        break;
+        return storeInteger(row, position, text, "0");
     case ReadRule::I00:
-        storeInteger(row, position, text, "00");
-        break;
+        return storeInteger(row, position, text, "00");
     case ReadRule::G:
-        storeStrictNumber(table, row, position, text);
-        break;
+        return storeStrictNumber(table, row, position, text);
     case ReadRule::P: {
         // ReemplazaCaracter(text, ".", decimal separator), on the stack: a fixed-position field is
         // at most 40 characters.
         char replaced[64];
         const qsizetype size = std::min<qsizetype>(text.size(), sizeof replaced);
         std::replace_copy(text.begin(), text.begin() + size, replaced, '.', regional::separators().decimal);
-        storeStrictNumber(table, row, position, QByteArrayView(replaced, size));
-        break;
+        return storeStrictNumber(table, row, position, QByteArrayView(replaced, size));
     }
     case ReadRule::Z:
-        table.field(position).setLoose(text.toByteArray());
-        break;
-    case ReadRule::R:
-        row.setFloating(position, readings.read(text));
-        break;
+        return true; // stored by storeNacion
+    case ReadRule::R: {
+        double value = 0;
+        const bool read = readings.read(text, value);
+        row.setFloating(position, value);
+        return read;
+    }
     case ReadRule::E:
         row.setText(position, text.isEmpty() ? QByteArrayView("0") : text);
-        break;
+        return true;
     }
+    return true;
+}
+
+// The line's shape, when it is not the layout's.
+void noteShape(QByteArrayView line, linelayout::Layout layout, ReaderNote &note)
+{
+    if (layout == linelayout::Layout::Fixed) {
+        if (line.size() != linelayout::kFixedLineLength) {
+            note.shape = ReaderNote::Shape::Length;
+            note.seen = line.size();
+        }
+        return;
+    }
+    const qint64 fields = std::count(line.begin(), line.end(), linelayout::kSeparator) + 1;
+    if (fields != catalogue::kLineFieldCount) {
+        note.shape = ReaderNote::Shape::Fields;
+        note.seen = fields;
+    }
+}
+
+// Stores the 105 fields of `line` into the pending row of `table`, in order, each by its rule for
+// `layout`, and answers what the reader saw that the values cannot show. A `nacion` that the
+// regional conversion refuses raises AppError; the fields before it are stored, the row stays
+// pending.
+ReaderNote storeLine(QByteArrayView line, linelayout::Layout layout, qint32 number, RecordTable &table)
+{
+    const linelayout::FieldViews texts = linelayout::cut(line, layout);
+    const bool fixed = layout == linelayout::Layout::Fixed;
+    const PendingRowWriter row = table.pendingRowWriter();
+    RegionalReadings readings;
+    ReaderNote note;
+    noteShape(line, layout, note);
+    const auto &fields = catalogue::fields();
+    for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
+        const LineField &field = fields[std::size_t(n)].line;
+        const ReadRule rule = fixed ? field.readFixed : field.readSeparated;
+        const QByteArrayView text = texts[std::size_t(n - 1)];
+        if (rule == ReadRule::Z)
+            storeNacion(table, n, line, text, number);
+        else if (!storeField(table, row, n, rule, text, readings) && !isBlank(text))
+            note.unreadable.push_back({n,
+                                       text.first(std::min(text.size(), ReaderNote::kKeptText)).toByteArray(),
+                                       text.size() > ReaderNote::kKeptText});
+    }
+    return note;
 }
 
 void storeRow(QByteArrayView line, linelayout::Layout layout, qint32 number, RecordTable &table)
 {
     table.append();
     table.pendingRowWriter().setInteger(catalogue::kLinea, number);
-    storeLine(line, layout, table);
+    ReaderNote note = storeLine(line, layout, number, table);
     table.post();
+    if (!note.isEmpty())
+        table.setReaderNote(table.rowCount() - 1, std::move(note));
 }
 
 } // namespace
@@ -244,20 +329,6 @@ bool LineReader::next(QByteArray &line)
     }
     // Ctrl+Z or the end right after a line end gives no further line.
     return !line.isEmpty();
-}
-
-void storeLine(QByteArrayView line, linelayout::Layout layout, RecordTable &table)
-{
-    const linelayout::FieldViews texts = linelayout::cut(line, layout);
-    const bool fixed = layout == linelayout::Layout::Fixed;
-    const PendingRowWriter row = table.pendingRowWriter();
-    RegionalReadings readings;
-    const auto &fields = catalogue::fields();
-    for (int n = 1; n <= catalogue::kLineFieldCount; ++n) {
-        const LineField &field = fields[std::size_t(n)].line;
-        storeField(table, row, n, fixed ? field.readFixed : field.readSeparated, texts[std::size_t(n - 1)],
-                   readings);
-    }
 }
 
 void read(QIODevice &device, linelayout::Layout layout, RecordTable &table)

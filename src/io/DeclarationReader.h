@@ -11,7 +11,7 @@ class RecordTable;
 
 // Reading a declaration file into the record table: one row per line, `Linea` numbered 1 to n, each
 // of fields 1 to 105 cut by the layout and converted by its own rule. Most numbers that cannot be
-// read fall back to 0 silently; `nacion` has no fallback and stops the load.
+// read fall back to 0 (noted with the row); `nacion` has no fallback and stops the load.
 namespace declaration {
 
 // The lines of a device as the reader sees them. A carriage return (13) ends a line, and a line
@@ -43,16 +43,15 @@ private:
     bool m_end = false;
 };
 
-// Stores the 105 fields of `line` into the pending row of `table`, in order, each by its rule for
-// `layout`. A `nacion` that the regional conversion refuses raises AppError "Invalid value for
-// field 'nacion'"; the fields before it are stored, the row stays pending.
-void storeLine(QByteArrayView line, linelayout::Layout layout, RecordTable &table);
-
 // Opens `table` afresh and reads every line of `device` into it, each row posted. Empty lines at the
 // very end of the file are no declaration lines and are dropped; an empty line followed by another
-// line stops the load like any line without `nacion`. A stopped load raises the AppError of
-// storeLine and leaves the rows read so far, the failing one pending: the caller abandons the table.
-// The table's display is suspended meanwhile, so a grid over it resets once at the end.
+// line stops the load like any line without `nacion`. A `nacion` that the regional conversion
+// refuses raises AppError "Invalid value for field 'nacion'", followed by the line's number and
+// what the field held; the rows read so far stay, the failing one pending with the fields before
+// `nacion` stored: the caller abandons the table. What the reader saw of a line that its values
+// cannot show (a line of the wrong shape for the layout, a number field whose text held something
+// unreadable and took its fallback) goes with the row as its ReaderNote. The table's display is
+// suspended meanwhile, so a grid over it resets once at the end.
 void read(QIODevice &device, linelayout::Layout layout, RecordTable &table);
 
 // Only opens the file at `path` and reads it as above. A file that does not exist gives an empty

@@ -50,7 +50,7 @@ void appendField(QByteArray &line, QByteArrayView text, int index, Layout layout
         return;
     }
     if (index > 0)
-        line += ';';
+        line += kSeparator;
     line += text.isEmpty() && isMovementDate(index) ? QByteArrayView(" ") : text;
 }
 
@@ -201,7 +201,7 @@ void appendRow(QByteArray &out, const RecordTable &table, int row, Layout layout
         }
         const QByteArrayView text = table.textViewAt(row, i + 1, buffer);
         if (i > 0)
-            *at++ = ';';
+            *at++ = kSeparator;
         at = put(at, text.isEmpty() && isMovementDate(i) ? QByteArrayView(" ") : text);
     }
     out.resize(start + (at - begin));
@@ -212,7 +212,7 @@ int firstSeparatorField(const RecordTable &table, int row)
     const RowView stored = table.rowView(row);
     for (int number = 1; number <= catalogue::kLineFieldCount; ++number) {
         const StoredValue value = stored.value(number);
-        if (value.kind == FieldKind::Text && value.text.contains(';'))
+        if (value.kind == FieldKind::Text && value.text.contains(kSeparator))
             return number;
     }
     return 0;
@@ -273,7 +273,7 @@ FieldViews cut(QByteArrayView line, Layout layout)
     const char *const end = at + line.size();
     const char *start = at;
     for (int i = 0; i < catalogue::kLineFieldCount; ++i) {
-        while (at != end && *at != ';')
+        while (at != end && *at != kSeparator)
             ++at;
         if (at == end) {
             const QByteArrayView rest(start, end);

@@ -21,6 +21,8 @@ enum class Layout { Fixed, Separated };
 QByteArrayView refusedInText(Layout layout);
 
 constexpr int kFixedLineLength = 861;
+// What ends a field in the separated layout.
+constexpr char kSeparator = ';';
 
 // Texts of fields 1 to 105; index 0 holds field 1.
 using FieldTexts = std::array<QByteArray, catalogue::kLineFieldCount>;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -276,6 +277,7 @@ RecordTable::~RecordTable() = default;
 void RecordTable::open()
 {
     m_rows.clear();
+    m_notes.clear();
     m_arena.recycle();
     m_backup.clear();
     m_current = -1;
@@ -291,6 +293,7 @@ void RecordTable::close()
 {
     m_rows.clear();
     m_rows.shrink_to_fit();
+    m_notes.clear();
     m_arena.clear();
     m_backup.clear();
     m_current = -1;
@@ -325,17 +328,22 @@ void RecordTable::edit()
     m_backup = QByteArray(rowBytes(m_current), kRowLayout.size);
     m_state = State::Edit;
     m_modified = false;
+    m_setInPending.reset();
+    m_pendingReviewed = false;
 }
 
 void RecordTable::post()
 {
     requirePending();
     const bool changed = m_state == State::Insert || !sameValues(rowBytes(m_current), m_backup.constData());
+    const bool noted = settleNote(m_current);
     m_state = State::Browse;
     m_modified = false;
     m_backup.clear();
     if (changed)
         countChange();
+    else if (noted)
+        ++m_valueRevision;
     if (!isDisplaySuspended())
         Q_EMIT rowChanged(m_current);
 }
@@ -478,8 +486,13 @@ bool RecordTable::writeTextAt(int row, int position, QByteArrayView text)
 {
     char *bytes = storedBytes(row, position, FieldKind::Text);
     const FieldPlace &place = placeOf(position);
-    if (storedValue(rowBytes(row), position).text == text.first(std::min<qsizetype>(text.size(), place.size)))
+    const bool noted = forgetUnreadable(row, position);
+    if (storedValue(rowBytes(row), position).text
+        == text.first(std::min<qsizetype>(text.size(), place.size))) {
+        if (noted)
+            noteDropped(row);
         return false;
+    }
     writeText(bytes, place, text);
     storedRowChanged(row, position);
     return true;
@@ -492,9 +505,13 @@ bool RecordTable::writeIntegerAt(int row, int position, qint64 value)
                            .arg(value)
                            .arg(fieldName(position)));
     char *bytes = storedBytes(row, position, FieldKind::Integer);
+    const bool noted = forgetUnreadable(row, position);
     const StoredValue stored = storedValue(rowBytes(row), position);
-    if (stored.isSet && stored.number == double(value))
+    if (stored.isSet && stored.number == double(value)) {
+        if (noted)
+            noteDropped(row);
         return false;
+    }
     writeInteger(bytes, qint32(value));
     storedRowChanged(row, position);
     return true;
@@ -580,6 +597,8 @@ void RecordTable::insertRowAt(int row)
     m_current = row;
     m_state = State::Insert;
     m_modified = false;
+    m_setInPending.reset();
+    m_pendingReviewed = false;
     m_eof = false;
     if (signalling) {
         Q_EMIT rowInserted(row);
@@ -593,6 +612,7 @@ void RecordTable::eraseRowAt(int row)
     const bool signalling = !isDisplaySuspended();
     if (signalling)
         Q_EMIT rowAboutToBeRemoved(row);
+    m_notes.erase(m_rows[std::size_t(row)]);
     m_arena.release(m_rows[std::size_t(row)]);
     m_rows.erase(m_rows.begin() + row);
     // The cursor is on its new row before anyone hears of the removal: the following row, or the
@@ -609,8 +629,79 @@ void RecordTable::eraseRowAt(int row)
 
 void RecordTable::fieldWritten(int position)
 {
-    Q_UNUSED(position);
     m_modified = true;
+    m_setInPending.set(std::size_t(position));
     if (!isDisplaySuspended())
         Q_EMIT rowChanged(m_current);
+}
+
+const ReaderNote *RecordTable::readerNote(int row) const
+{
+    if (m_notes.empty())
+        return nullptr;
+    const auto found = m_notes.find(rowBytes(row));
+    return found == m_notes.end() ? nullptr : &found->second;
+}
+
+void RecordTable::setReaderNote(int row, ReaderNote note)
+{
+    ++m_valueRevision;
+    if (note.isEmpty())
+        m_notes.erase(rowBytes(row));
+    else
+        m_notes[rowBytes(row)] = std::move(note);
+}
+
+void RecordTable::markLineReviewed()
+{
+    requirePending();
+    m_pendingReviewed = true;
+}
+
+bool RecordTable::settleNote(int row)
+{
+    const bool reviewed = std::exchange(m_pendingReviewed, false);
+    if (m_notes.empty())
+        return false;
+    const auto found = m_notes.find(rowBytes(row));
+    if (found == m_notes.end())
+        return false;
+    ReaderNote &note = found->second;
+    bool changed = std::erase_if(note.unreadable,
+                                 [this](const ReaderNote::Unreadable &entry) {
+                                     return m_setInPending.test(std::size_t(entry.position));
+                                 })
+                   > 0;
+    if (reviewed && note.shape != ReaderNote::Shape::Right) {
+        note.shape = ReaderNote::Shape::Right;
+        note.seen = 0;
+        changed = true;
+    }
+    if (note.isEmpty())
+        m_notes.erase(found);
+    return changed;
+}
+
+bool RecordTable::forgetUnreadable(int row, int position)
+{
+    if (m_notes.empty())
+        return false;
+    const auto found = m_notes.find(rowBytes(row));
+    if (found == m_notes.end())
+        return false;
+    ReaderNote &note = found->second;
+    const bool dropped =
+        std::erase_if(note.unreadable,
+                      [position](const ReaderNote::Unreadable &entry) { return entry.position == position; })
+        > 0;
+    if (note.isEmpty())
+        m_notes.erase(found);
+    return dropped;
+}
+
+void RecordTable::noteDropped(int row)
+{
+    ++m_valueRevision;
+    if (!isDisplaySuspended())
+        Q_EMIT rowChanged(row);
 }

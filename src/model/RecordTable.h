@@ -1,12 +1,15 @@
 #pragma once
 
 #include "model/FieldCatalogue.h"
+#include "model/ReaderNote.h"
 #include "model/RowArena.h"
 #include "model/RowView.h"
 
 #include <QByteArray>
 #include <QObject>
 
+#include <bitset>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -140,6 +143,18 @@ public:
     // number or it fails.
     double numberAt(int row, int position) const;
 
+    // What the reader saw of a row that its values cannot show; null when nothing. The note stays
+    // with its row until the row is corrected: a posted pending row drops the unreadable texts of
+    // the fields set in it, and writing a field in place drops that field's; the line's shape goes
+    // only when the pending row is marked as reviewed whole. Dropping a note counts in
+    // valueRevision() (not in revision(): no value changed) and signals rowChanged.
+    const ReaderNote *readerNote(int row) const;
+    // Gives a stored row the note (an empty one takes it away), without a signal: the reader's.
+    void setReaderNote(int row, ReaderNote note);
+    // The pending row's line was reviewed as a whole, field by field (the record editor saves it):
+    // posting it drops what the reader saw of the line's shape.
+    void markLineReviewed();
+
     // Whole-table work writes stored rows in place, without the pending-row cycle: no row may be
     // pending (it fails with "Dataset in edit or insert mode"). A text field takes the text cut to
     // its size, an integer field the value (it must fit 32 bits); any other field refuses. A row
@@ -176,14 +191,23 @@ private:
     void settle(); // posts or cancels a pending row before the cursor moves
     void setCurrent(int row);
     void fieldWritten(int position);
+    // Drops what the posted row's note says of the fields set and, when reviewed, of its shape;
+    // answers whether the note changed.
+    bool settleNote(int row);
+    // Drops the note of a field written in place; answers whether there was one.
+    bool forgetUnreadable(int row, int position);
+    void noteDropped(int row);
     // Adds an empty pending row at `row`, made current before the insertion is signalled.
     void insertRowAt(int row);
     // Removes the current row; the cursor moves to its successor before the removal is signalled.
     void eraseRowAt(int row);
 
     RowArena m_arena;
-    std::vector<char *> m_rows; // in table order, each in the arena
-    QByteArray m_backup;        // the current row before edit
+    std::vector<char *> m_rows;                           // in table order, each in the arena
+    QByteArray m_backup;                                  // the current row before edit
+    std::unordered_map<const char *, ReaderNote> m_notes; // by row; most rows have none
+    std::bitset<catalogue::kFieldCount> m_setInPending;
+    bool m_pendingReviewed = false;
     int m_current = -1;
     bool m_eof = true;
     bool m_open = false;

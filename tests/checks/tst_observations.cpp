@@ -9,9 +9,23 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 const int kSexo = RecordTable::fieldIndex("sexo");
+const int kDiasTrab = RecordTable::fieldIndex("dias_trab");
+const int kNumCarSim = RecordTable::fieldIndex("num_car_sim");
+
+// What the reader would note of a line of 860 characters whose `dias_trab` held "5 ".
+ReaderNote shortLineNote()
+{
+    ReaderNote note;
+    note.shape = ReaderNote::Shape::Length;
+    note.seen = 860;
+    note.unreadable.push_back({kDiasTrab, "5 "});
+    return note;
+}
 
 // Three lines, the second with a wrong `sexo`.
 void fillThreeLines(RecordTable &table)
@@ -38,6 +52,9 @@ private Q_SLOTS:
     void nextAndPrevious_data();
     void nextAndPrevious();
     void listFileBytes();
+    void readerNotesShowAsObservations();
+    void readerNotesFollowTheirRow_data();
+    void readerNotesFollowTheirRow();
 
 private:
     TestLocale m_regional{"es_CL"};
@@ -158,4 +175,74 @@ void TestObservations::listFileBytes()
 }
 
 QTEST_GUILESS_MAIN(TestObservations)
+void TestObservations::readerNotesShowAsObservations()
+{
+    m_table.writeTextAt(1, kDiasTrab, "00");
+    m_table.setReaderNote(1, shortLineNote());
+    Observations observations(m_table, testCodeTables());
+    QCOMPARE(observations.all(), (QList<ObservationCell>{{1, 0}, {1, kSexo}, {1, kDiasTrab}}));
+    QCOMPARE(observations.reason(1, 0),
+             u"La línea traía 860 caracteres, no 861: los campos después de lo que falta o sobra pueden "
+             u"estar en otras columnas");
+    QCOMPARE(observations.reason(1, kDiasTrab),
+             u"El archivo traía \"5 \", que no se lee como número: quedó 00");
+}
+
+// A note stays with its row until what it says of is written again.
+void TestObservations::readerNotesFollowTheirRow_data()
+{
+    using Change = std::function<void(RecordTable &)>;
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QList<ObservationCell>>("left");
+
+    const auto edited = [](bool reviewed, int position, QByteArray text) {
+        return Change([=](RecordTable &table) {
+            table.moveTo(1);
+            table.edit();
+            table.field(position).setText(text);
+            if (reviewed)
+                table.markLineReviewed();
+            table.post();
+        });
+    };
+    QTest::addRow("the noted field stored")
+        << edited(false, kDiasTrab, "00") << QList<ObservationCell>{{1, 0}};
+    QTest::addRow("another field stored")
+        << edited(false, kNumCarSim, "1") << QList<ObservationCell>{{1, 0}, {1, kDiasTrab}};
+    QTest::addRow("the line saved whole")
+        << edited(true, kNumCarSim, "1") << QList<ObservationCell>{{1, kDiasTrab}};
+    QTest::addRow("an edit cancelled") << Change([](RecordTable &table) {
+        table.moveTo(1);
+        table.edit();
+        table.field(kDiasTrab).setText("00");
+        table.markLineReviewed();
+        table.cancel();
+    }) << QList<ObservationCell>{{1, 0}, {1, kDiasTrab}};
+    // The same value written over every line: the clerk chose it.
+    QTest::addRow("mass modification of the field")
+        << Change([](RecordTable &table) { tableops::setEveryLine(table, kDiasTrab, "00"); })
+        << QList<ObservationCell>{{1, 0}};
+    QTest::addRow("the line before deleted") << Change([](RecordTable &table) {
+        table.moveTo(0);
+        table.deleteRow();
+    }) << QList<ObservationCell>{{0, 0}, {0, kDiasTrab}};
+    QTest::addRow("its own line deleted") << Change([](RecordTable &table) {
+        table.moveTo(1);
+        table.deleteRow();
+    }) << QList<ObservationCell>{};
+}
+
+void TestObservations::readerNotesFollowTheirRow()
+{
+    QFETCH(std::function<void(RecordTable &)>, change);
+    QFETCH(QList<ObservationCell>, left);
+
+    m_table.writeTextAt(1, kSexo, "M");
+    m_table.writeTextAt(1, kDiasTrab, "00");
+    m_table.setReaderNote(1, shortLineNote());
+    Observations observations(m_table, testCodeTables());
+    change(m_table);
+    QCOMPARE(observations.all(), left);
+}
+
 #include "tst_observations.moc"

@@ -23,10 +23,11 @@
 #include <unistd.h>
 
 using linelayout::Layout;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kNacionStop = QStringLiteral("Invalid value for field 'nacion'");
+const QString kNacionStop = QStringLiteral("Invalid value for field 'nacion'.\n");
 
 // The rules of the fixed-position layout as the summary of the field-rule table lists them.
 const std::set<int> kFixedI = {8,  12, 13, 15, 19, 20, 21, 22, 23, 24, 26, 27,
@@ -138,6 +139,8 @@ private Q_SLOTS:
     void shortLine104();
     void nacionStop_data();
     void nacionStop();
+    void readerNotes_data();
+    void readerNotes();
     void numbersRowsAndResetsOnce();
     void longRestReadOnce();
     void pathOverload();
@@ -462,16 +465,22 @@ void TestDeclarationReader::nacionStop_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("layout");
     QTest::addColumn<int>("rowsBefore");
+    QTest::addColumn<QString>("where");
 
     QTest::addRow("letter in nacion on line 3")
-        << QByteArray("nacion_letter_line_3.txt") << int(Layout::Fixed) << 2;
-    QTest::addRow("line of 103 characters") << QByteArray("short_line_103.txt") << int(Layout::Fixed) << 0;
+        << QByteArray("nacion_letter_line_3.txt") << int(Layout::Fixed) << 2
+        << u"Línea 3: el campo 7 trae \"x\""_s;
+    QTest::addRow("line of 103 characters")
+        << QByteArray("short_line_103.txt") << int(Layout::Fixed) << 0 << u"Línea 1: el campo 7 está vacío"_s;
     QTest::addRow("empty line between lines")
-        << QByteArray("empty_line_between.txt") << int(Layout::Fixed) << 1;
+        << QByteArray("empty_line_between.txt") << int(Layout::Fixed) << 1 << u"La línea 2 está vacía"_s;
+    // The whole line is the field: what the box shows of it is cut.
     QTest::addRow("fixed file read as separator")
-        << QByteArray("canonical_fixed_es_CL.txt") << int(Layout::Separated) << 0;
+        << QByteArray("canonical_fixed_es_CL.txt") << int(Layout::Separated) << 0
+        << u"Línea 1: el campo 7 trae \"000123456785MUÑOZ                       …\""_s;
     QTest::addRow("nacion beyond 32 bits on line 2")
-        << QByteArray("separated_nacion_beyond_32_bits.txt") << int(Layout::Separated) << 1;
+        << QByteArray("separated_nacion_beyond_32_bits.txt") << int(Layout::Separated) << 1
+        << u"Línea 2: el campo 7 trae \"99999999999\""_s;
 }
 
 void TestDeclarationReader::nacionStop()
@@ -479,15 +488,116 @@ void TestDeclarationReader::nacionStop()
     QFETCH(QByteArray, file);
     QFETCH(int, layout);
     QFETCH(int, rowsBefore);
+    QFETCH(QString, where);
 
     TestLocale regional("es_CL");
     RecordTable table;
     QCOMPARE(errorOf([&] { declaration::read(dataFile(QString::fromLatin1(file)), Layout(layout), table); }),
-             kNacionStop);
+             kNacionStop + where);
     // The stopped line is the pending last row; nothing after it was read.
     QCOMPARE(table.rowCount(), rowsBefore + 1);
     QVERIFY(table.isPending());
     QVERIFY(!table.isDisplaySuspended());
+}
+
+// The first line of a file of the tests, without its line end.
+QByteArray firstLine(const char *file)
+{
+    const QByteArray bytes = fileBytes(dataFile(QString::fromLatin1(file)));
+    return bytes.left(bytes.indexOf('\r'));
+}
+
+// `text` in place of field `n` of a fixed-position line, padded with blanks to the field's width.
+QByteArray withFixedField(QByteArray line, int n, QByteArray text)
+{
+    const LineField &field = catalogue::field(n).line;
+    return line.replace(field.start - 1, field.width, text.leftJustified(field.width, ' '));
+}
+
+// `text` in place of field `n` of a separated line.
+QByteArray withSeparatedField(const QByteArray &line, int n, const QByteArray &text)
+{
+    QByteArrayList fields = line.split(';');
+    fields[n - 1] = text;
+    return fields.join(';');
+}
+
+// What the reader notes of a line that its values cannot show, and nothing of a sound line.
+void TestDeclarationReader::readerNotes_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<qint64>("seen");
+    QTest::addColumn<QList<int>>("positions");
+    QTest::addColumn<QByteArrayList>("texts");
+
+    const QByteArray fixed = firstLine("canonical_fixed_es_CL.txt");
+    const QByteArray separated = firstLine("canonical_separated_es_CL.txt");
+    const int right = int(ReaderNote::Shape::Right);
+    const int length = int(ReaderNote::Shape::Length);
+    const int fields = int(ReaderNote::Shape::Fields);
+    const auto f = int(Layout::Fixed);
+    const auto s = int(Layout::Separated);
+    QTest::addRow("fixed, sound") << f << fixed << right << qint64(0) << QList<int>{} << QByteArrayList{};
+    QTest::addRow("fixed, one short")
+        << f << fixed.chopped(1) << length << qint64(860) << QList<int>{} << QByteArrayList{};
+    QTest::addRow("fixed, one long") << f << fixed + ' ' << length << qint64(862) << QList<int>{}
+                                     << QByteArrayList{};
+    QTest::addRow("fixed, amount N/A") << f << withFixedField(fixed, 28, "N/A") << right << qint64(0)
+                                       << QList<int>{28} << QByteArrayList{"N/A     "};
+    QTest::addRow("fixed, count with a blank") << f << withFixedField(fixed, 13, "5") << right << qint64(0)
+                                               << QList<int>{13} << QByteArrayList{"5 "};
+    QTest::addRow("fixed, blank amount")
+        << f << withFixedField(fixed, 28, "") << right << qint64(0) << QList<int>{} << QByteArrayList{};
+    QTest::addRow("separated, sound")
+        << s << separated << right << qint64(0) << QList<int>{} << QByteArrayList{};
+    QTest::addRow("separated, 103 separators") << s << separated.left(separated.lastIndexOf(';')) << fields
+                                               << qint64(104) << QList<int>{} << QByteArrayList{};
+    QTest::addRow("separated, 105 separators")
+        << s << separated + ";1" << fields << qint64(106) << QList<int>{} << QByteArrayList{};
+    QTest::addRow("separated, amount N/A") << s << withSeparatedField(separated, 28, "N/A") << right
+                                           << qint64(0) << QList<int>{28} << QByteArrayList{"N/A"};
+    const QByteArray longText(60, 'x');
+    QTest::addRow("separated, long text kept cut")
+        << s << withSeparatedField(separated, 1, longText) << right << qint64(0) << QList<int>{1}
+        << QByteArrayList{longText.left(ReaderNote::kKeptText)};
+}
+
+void TestDeclarationReader::readerNotes()
+{
+    QFETCH(int, layout);
+    QFETCH(QByteArray, line);
+    QFETCH(int, shape);
+    QFETCH(qint64, seen);
+    QFETCH(QList<int>, positions);
+    QFETCH(QByteArrayList, texts);
+
+    TestLocale regional("es_CL");
+    RecordTable table;
+    // A sound line after it: a note belongs to its own row only.
+    readBytes(line + "\r\n"
+                  + firstLine(Layout(layout) == Layout::Fixed ? "canonical_fixed_es_CL.txt"
+                                                              : "canonical_separated_es_CL.txt"),
+              Layout(layout), table);
+    QCOMPARE(table.rowCount(), 2);
+    QCOMPARE(table.readerNote(1), nullptr);
+    const ReaderNote *note = table.readerNote(0);
+    if (shape == int(ReaderNote::Shape::Right) && positions.isEmpty()) {
+        QCOMPARE(note, nullptr);
+        return;
+    }
+    QVERIFY(note);
+    QCOMPARE(int(note->shape), shape);
+    QCOMPARE(note->seen, seen);
+    QList<int> notedPositions;
+    QByteArrayList notedTexts;
+    for (const ReaderNote::Unreadable &entry : note->unreadable) {
+        notedPositions.append(entry.position);
+        notedTexts.append(entry.text);
+    }
+    QCOMPARE(notedPositions, positions);
+    QCOMPARE(notedTexts, texts);
 }
 
 void TestDeclarationReader::numbersRowsAndResetsOnce()

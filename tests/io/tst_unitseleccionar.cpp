@@ -218,10 +218,8 @@ void TestUnitSeleccionar::failureShowsErrorBox_data()
     QTest::addColumn<QString>("message");
 
     QTest::addRow("nacion stop") << 0 << dataFile(QStringLiteral("nacion_letter_line_3.txt"))
-                                 << QStringLiteral("Invalid value for field 'nacion'.");
-    QTest::addRow("fixed file read as separator")
-        << 1 << dataFile(QStringLiteral("canonical_fixed_es_CL.txt"))
-        << QStringLiteral("Invalid value for field 'nacion'.");
+                                 << QStringLiteral(
+                                        "Invalid value for field 'nacion'.\nLínea 3: el campo 7 trae \"x\".");
     QTest::addRow("a folder") << 0 << QStringLiteral(TEST_DATA_DIR) << QStringLiteral("File access denied.");
 }
 

@@ -361,8 +361,12 @@ bool TFrmDatosTarvinel::save()
         else
             m_table.edit();
         stop = copyToLine();
-        if (!stop)
+        if (!stop) {
+            // Every field of the line was in front of the clerk: what the reader saw of its
+            // length no longer holds.
+            m_table.markLineReviewed();
             m_table.post();
+        }
     }
     if (stop) {
         refuse(*stop);
