@@ -3,8 +3,29 @@
 #include "model/RecordTable.h"
 
 #include <algorithm>
+#include <thread>
+#include <vector>
 
 using servicechecks::CellSet;
+
+namespace {
+
+// Runs work(begin, end) over parts of the rows 0 to count - 1, one part per processor; the lines
+// of a table are checked independently of each other, so a large file is checked in a fraction of
+// the time. A small table is not worth a thread.
+template <typename Work> void inParts(int count, const Work &work)
+{
+    constexpr int kRowsWorthAThread = 4096;
+    const int threads =
+        std::clamp(int(std::thread::hardware_concurrency()), 1, std::max(1, count / kRowsWorthAThread));
+    const int part = (count + threads - 1) / threads;
+    std::vector<std::jthread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back([&work, t, part, count] { work(t * part, std::min(count, (t + 1) * part)); });
+    work(0, std::min(count, part));
+}
+
+} // namespace
 
 Observations::Observations(const RecordTable &table, CodeTables codes, QObject *parent)
     : QObject(parent), m_table(table), m_codes(std::move(codes))
@@ -100,11 +121,13 @@ void Observations::checkAll()
 {
     const int rows = m_table.rowCount();
     m_cells.assign(std::size_t(rows), CellSet());
+    inParts(rows, [this](int begin, int end) {
+        for (int row = begin; row < end; ++row)
+            m_cells[std::size_t(row)] = servicechecks::check(m_table, row, m_codes);
+    });
     m_count = 0;
     m_lineCount = 0;
-    for (int row = 0; row < rows; ++row) {
-        const CellSet cells = servicechecks::check(m_table, row, m_codes);
-        m_cells[std::size_t(row)] = cells;
+    for (const CellSet &cells : m_cells) {
         m_count += cells.count();
         m_lineCount += cells.isEmpty() ? 0 : 1;
     }

@@ -10,7 +10,8 @@ class RecordTable;
 
 // The checks of one declaration line against what the collection service refuses, read from the
 // row in place. Pure: they change nothing, stop nothing and hold no state; the same row and code
-// tables always give the same answer, so a reason can be asked for long after the check.
+// tables always give the same answer, so a reason can be asked for long after the check. Several
+// threads may check lines of one table at once, as long as nothing changes it meanwhile.
 //
 // Positions are the catalogue's: 1 to 105 are the line's fields, 0 (`Linea`, the "N°" cell) holds
 // what concerns the whole line (the reader saw a line of the wrong length or with the wrong number

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void nextAndPrevious_data();
     void nextAndPrevious();
     void listFileBytes();
+    void largeTableIsCheckedWhole();
     void readerNotesShowAsObservations();
     void readerNotesFollowTheirRow_data();
     void readerNotesFollowTheirRow();
@@ -175,6 +176,22 @@ void TestObservations::listFileBytes()
 }
 
 QTEST_GUILESS_MAIN(TestObservations)
+// A table large enough to be checked in parts: no line is left out or counted twice.
+void TestObservations::largeTableIsCheckedWhole()
+{
+    m_table.open();
+    for (int row = 0; row < 10000; ++row)
+        appendCheckedLine(m_table);
+    const QList<int> faulty = {0, 4095, 4096, 5000, 9999};
+    for (const int row : faulty)
+        m_table.writeTextAt(row, kSexo, "X");
+    Observations observations(m_table, testCodeTables());
+    QList<int> rows;
+    for (const ObservationCell &cell : observations.all())
+        rows.append(cell.row);
+    QCOMPARE(rows, faulty);
+}
+
 void TestObservations::readerNotesShowAsObservations()
 {
     m_table.writeTextAt(1, kDiasTrab, "00");
