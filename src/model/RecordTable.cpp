@@ -336,7 +336,7 @@ void RecordTable::post()
 {
     requirePending();
     const bool changed = m_state == State::Insert || !sameValues(rowBytes(m_current), m_backup.constData());
-    const bool noted = settleNote(m_current);
+    const bool noted = dropFromNote(m_current, m_setInPending, std::exchange(m_pendingReviewed, false));
     m_state = State::Browse;
     m_modified = false;
     m_backup.clear();
@@ -486,7 +486,7 @@ bool RecordTable::writeTextAt(int row, int position, QByteArrayView text)
 {
     char *bytes = storedBytes(row, position, FieldKind::Text);
     const FieldPlace &place = placeOf(position);
-    const bool noted = forgetUnreadable(row, position);
+    const bool noted = dropFromNote(row, FieldSet().set(std::size_t(position)), false);
     if (storedValue(rowBytes(row), position).text
         == text.first(std::min<qsizetype>(text.size(), place.size))) {
         if (noted)
@@ -505,7 +505,7 @@ bool RecordTable::writeIntegerAt(int row, int position, qint64 value)
                            .arg(value)
                            .arg(fieldName(position)));
     char *bytes = storedBytes(row, position, FieldKind::Integer);
-    const bool noted = forgetUnreadable(row, position);
+    const bool noted = dropFromNote(row, FieldSet().set(std::size_t(position)), false);
     const StoredValue stored = storedValue(rowBytes(row), position);
     if (stored.isSet && stored.number == double(value)) {
         if (noted)
@@ -658,9 +658,8 @@ void RecordTable::markLineReviewed()
     m_pendingReviewed = true;
 }
 
-bool RecordTable::settleNote(int row)
+bool RecordTable::dropFromNote(int row, const FieldSet &fields, bool shape)
 {
-    const bool reviewed = std::exchange(m_pendingReviewed, false);
     if (m_notes.empty())
         return false;
     const auto found = m_notes.find(rowBytes(row));
@@ -668,11 +667,11 @@ bool RecordTable::settleNote(int row)
         return false;
     ReaderNote &note = found->second;
     bool changed = std::erase_if(note.unreadable,
-                                 [this](const ReaderNote::Unreadable &entry) {
-                                     return m_setInPending.test(std::size_t(entry.position));
+                                 [&fields](const ReaderNote::Unreadable &entry) {
+                                     return fields.test(std::size_t(entry.position));
                                  })
                    > 0;
-    if (reviewed && note.shape != ReaderNote::Shape::Right) {
+    if (shape && note.shape != ReaderNote::Shape::Right) {
         note.shape = ReaderNote::Shape::Right;
         note.seen = 0;
         changed = true;
@@ -680,23 +679,6 @@ bool RecordTable::settleNote(int row)
     if (note.isEmpty())
         m_notes.erase(found);
     return changed;
-}
-
-bool RecordTable::forgetUnreadable(int row, int position)
-{
-    if (m_notes.empty())
-        return false;
-    const auto found = m_notes.find(rowBytes(row));
-    if (found == m_notes.end())
-        return false;
-    ReaderNote &note = found->second;
-    const bool dropped =
-        std::erase_if(note.unreadable,
-                      [position](const ReaderNote::Unreadable &entry) { return entry.position == position; })
-        > 0;
-    if (note.isEmpty())
-        m_notes.erase(found);
-    return dropped;
 }
 
 void RecordTable::noteDropped(int row)

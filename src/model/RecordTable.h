@@ -191,11 +191,10 @@ private:
     void settle(); // posts or cancels a pending row before the cursor moves
     void setCurrent(int row);
     void fieldWritten(int position);
-    // Drops what the posted row's note says of the fields set and, when reviewed, of its shape;
+    using FieldSet = std::bitset<catalogue::kFieldCount>;
+    // Drops what the row's note says of those fields and, when `shape`, of the line's shape;
     // answers whether the note changed.
-    bool settleNote(int row);
-    // Drops the note of a field written in place; answers whether there was one.
-    bool forgetUnreadable(int row, int position);
+    bool dropFromNote(int row, const FieldSet &fields, bool shape);
     void noteDropped(int row);
     // Adds an empty pending row at `row`, made current before the insertion is signalled.
     void insertRowAt(int row);
@@ -206,7 +205,7 @@ private:
     std::vector<char *> m_rows;                           // in table order, each in the arena
     QByteArray m_backup;                                  // the current row before edit
     std::unordered_map<const char *, ReaderNote> m_notes; // by row; most rows have none
-    std::bitset<catalogue::kFieldCount> m_setInPending;
+    FieldSet m_setInPending;
     bool m_pendingReviewed = false;
     int m_current = -1;
     bool m_eof = true;
