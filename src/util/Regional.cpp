@@ -147,6 +147,16 @@ void skipBlanks(QByteArrayView text, qsizetype &pos)
         ++pos;
 }
 
+// Moves `p` past blanks and a sign; answers whether the sign was "-".
+inline bool skipBlanksAndSign(const char *&p, const char *end)
+{
+    while (p != end && *p == ' ')
+        ++p;
+    if (p == end || (*p != '+' && *p != '-'))
+        return false;
+    return *p++ == '-';
+}
+
 // The form nearly every number of a declaration has: blanks, an optional sign, digits with an
 // optional fraction, blanks. It is read without building a text whenever the result is exact: the
 // digits make an integer below 2^53, divided by a power of ten that a double holds exactly, which
@@ -160,11 +170,7 @@ bool quickDecimal(QByteArrayView text, double &value)
     constexpr qsizetype kMostDigits = 19; // any 19 digits fit 64 bits
     const char *p = text.data();
     const char *const end = p + text.size();
-    while (p != end && *p == ' ')
-        ++p;
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-'))
-        negative = *p++ == '-';
+    const bool negative = skipBlanksAndSign(p, end);
     quint64 mantissa = 0;
     const char *const integerStart = p;
     while (end - p >= 8 && p - integerStart < kMostDigits - 8 && readEightDigits(p, mantissa))
@@ -191,6 +197,48 @@ bool quickDecimal(QByteArrayView text, double &value)
     if (negative)
         value = -value;
     return true;
+}
+
+// A sign at `pos`, "-" written into `plain`; answers whether there was one.
+bool readSign(QByteArrayView text, qsizetype &pos, PlainNumber &plain)
+{
+    if (pos >= text.size() || (text[pos] != '+' && text[pos] != '-'))
+        return false;
+    if (text[pos++] == '-')
+        plain += '-';
+    return true;
+}
+
+// Blanks, then the end of the text: the number read into `plain` is the whole text.
+bool endsNumber(QByteArrayView text, qsizetype pos, const PlainNumber &plain, double &value)
+{
+    skipBlanks(text, pos);
+    return pos == text.size() && parseNormalised(plain, value);
+}
+
+enum class Reading { Strict, Regional };
+
+// The two readings of a number differ in what the regional one also allows: thousands separators,
+// blanks after a sign, and a sign after the number instead of before it.
+bool readNumber(QByteArrayView text, double &value, Reading reading)
+{
+    if (quickDecimal(text, value))
+        return true;
+    const bool regional = reading == Reading::Regional;
+    qsizetype pos = 0;
+    skipBlanks(text, pos);
+    PlainNumber plain;
+    const bool signSeen = readSign(text, pos, plain);
+    if (regional)
+        skipBlanks(text, pos);
+    if (!readMantissaAndExponent(text, pos, plain, regional))
+        return false;
+    if (regional && !signSeen) {
+        skipBlanks(text, pos);
+        if (PlainNumber sign; readSign(text, pos, sign) && !sign.isEmpty())
+            plain.insert(plain.begin(), '-');
+    }
+    return endsNumber(text, pos, plain, value);
 }
 
 } // namespace
@@ -247,22 +295,7 @@ QByteArray generalText(double value)
 
 bool strictNumber(QByteArrayView text, double &value)
 {
-    if (quickDecimal(text, value))
-        return true;
-    qsizetype pos = 0;
-    skipBlanks(text, pos);
-    PlainNumber plain;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        if (text[pos] == '-')
-            plain += '-';
-        ++pos;
-    }
-    if (!readMantissaAndExponent(text, pos, plain, false))
-        return false;
-    skipBlanks(text, pos);
-    if (pos != text.size())
-        return false;
-    return parseNormalised(plain, value);
+    return readNumber(text, value, Reading::Strict);
 }
 
 std::optional<double> strictNumber(QByteArrayView text)
@@ -274,11 +307,7 @@ bool strictInteger(QByteArrayView text, qint32 &result)
 {
     const char *p = text.data();
     const char *const end = p + text.size();
-    while (p != end && *p == ' ')
-        ++p;
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-'))
-        negative = *p++ == '-';
+    const bool negative = skipBlanksAndSign(p, end);
     if (p == end)
         return false;
     qint64 value = 0;
@@ -304,31 +333,7 @@ std::optional<qint32> strictInteger(QByteArrayView text)
 
 bool regionalNumber(QByteArrayView text, double &value)
 {
-    if (quickDecimal(text, value))
-        return true;
-    qsizetype pos = 0;
-    skipBlanks(text, pos);
-    PlainNumber plain;
-    bool signSeen = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        if (text[pos] == '-')
-            plain += '-';
-        signSeen = true;
-        ++pos;
-        skipBlanks(text, pos);
-    }
-    if (!readMantissaAndExponent(text, pos, plain, true))
-        return false;
-    skipBlanks(text, pos);
-    if (!signSeen && pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        if (text[pos] == '-')
-            plain.insert(plain.begin(), '-');
-        ++pos;
-        skipBlanks(text, pos);
-    }
-    if (pos != text.size())
-        return false;
-    return parseNormalised(plain, value);
+    return readNumber(text, value, Reading::Regional);
 }
 
 std::optional<double> regionalNumber(QByteArrayView text)
