@@ -105,7 +105,10 @@ const QByteArray &written(RecordTable &table, Layout layout, int slot)
     return output;
 }
 
-// In the fixed-position layout the check before writing and the lines written agree.
+// In the fixed-position layout the check before writing and the lines written agree: with no field
+// out of its width every line is 861 characters long. Not the converse: a field one character too
+// long and another one too short make a line of 861 whose columns still move, which the check
+// rightly names.
 bool aligned(const RecordTable &table, const QByteArray &bytes)
 {
     const bool misaligned = declaration::firstMisalignedLine(table).has_value();
@@ -118,7 +121,7 @@ bool aligned(const RecordTable &table, const QByteArray &bytes)
             everyLineFits = false;
         start = end + 2;
     }
-    FUZZ_CHECK(everyLineFits == !misaligned);
+    FUZZ_CHECK(everyLineFits || misaligned);
     return !misaligned;
 }
 

@@ -80,6 +80,7 @@ private Q_SLOTS:
     void bufferedDeviceFailingAtFlush();
     void misalignedLines_data();
     void misalignedLines();
+    void cancellingMisfitsAreFound();
     void splitLines_data();
     void splitLines();
 };
@@ -378,6 +379,24 @@ void TestDeclarationWriter::misalignedLines()
         QCOMPARE(found->width, catalogue::field(misfit).line.width);
         QVERIFY(declaration::misalignmentQuestion(*found).startsWith(QStringLiteral("La línea 2 ")));
     }
+}
+
+// A field one character too long and a later one a character too short make a line of 861 whose
+// columns still move between them.
+void TestDeclarationWriter::cancellingMisfitsAreFound()
+{
+    TestLocale regional("es_CL");
+    RecordTable table;
+    declaration::read(dataFile(QStringLiteral("canonical_fixed_es_CL.txt")), Layout::Fixed, table);
+    table.moveTo(1);
+    table.edit();
+    table.fieldByName("ahorro_afp").setText("0,5000035");
+    table.fieldByName("fec_desde_volun").setText("         ");
+    table.post();
+    QCOMPARE(linelayout::composeRow(table, 1, Layout::Fixed).size(), linelayout::kFixedLineLength);
+    const auto found = declaration::firstMisalignedLine(table);
+    QVERIFY(found);
+    QCOMPARE(found->field, RecordTable::fieldIndex("ahorro_afp"));
 }
 
 void TestDeclarationWriter::splitLines_data()
