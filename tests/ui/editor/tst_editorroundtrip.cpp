@@ -118,12 +118,19 @@ void TestEditorRoundTrip::editAndWrite()
         RecordTable table;
         declaration::read(input, linelayout::Layout::Separated, table);
         QCOMPARE(table.rowCount(), 2);
+        // As if the reader had seen the first line with a field missing.
+        ReaderNote note;
+        note.shape = ReaderNote::Shape::Fields;
+        note.seen = 104;
+        table.setReaderNote(0, note);
         table.moveTo(0);
         {
             TFrmDatosTarvinel editor(table, false, nullptr, QDate(2024, 5, 15));
             m_platform->onNextModal([](QDialog &d) { modifyFirstLine(static_cast<TFrmDatosTarvinel &>(d)); });
             QCOMPARE(platform::current().showModal(editor), int(QDialog::Accepted));
         }
+        // Saved from the editor, the line was reviewed field by field.
+        QCOMPARE(table.readerNote(0), nullptr);
         {
             TFrmDatosTarvinel editor(table, true, nullptr, QDate(2024, 5, 15));
             m_platform->onNextModal([](QDialog &d) { composeNewLine(static_cast<TFrmDatosTarvinel &>(d)); });
