@@ -652,6 +652,12 @@ void RecordTable::setReaderNote(int row, ReaderNote note)
         m_notes[rowBytes(row)] = std::move(note);
 }
 
+void RecordTable::acceptValue(int row, int position)
+{
+    if (dropFromNote(row, FieldSet().set(std::size_t(position)), false))
+        noteDropped(row);
+}
+
 void RecordTable::markLineReviewed()
 {
     requirePending();

@@ -151,6 +151,9 @@ public:
     const ReaderNote *readerNote(int row) const;
     // Gives a stored row the note (an empty one takes it away), without a signal: the reader's.
     void setReaderNote(int row, ReaderNote note);
+    // The clerk stored a field's value as it stands (a grid cell closed unchanged): what the reader
+    // noted of that field goes, as if it had been written.
+    void acceptValue(int row, int position);
     // The pending row's line was reviewed as a whole, field by field (the record editor saves it):
     // posting it drops what the reader saw of the line's shape.
     void markLineReviewed();

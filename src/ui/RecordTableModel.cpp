@@ -136,8 +136,11 @@ bool RecordTableModel::setData(const QModelIndex &index, const QVariant &value, 
         m_table.moveTo(row);
     const QString text = value.toString();
     // An editor closed without a change stores nothing: re-reading a number's text could round it.
-    if (text == cp1252::toUnicode(m_table.textAt(row, column)))
+    // The value is still the clerk's choice, which settles what the reader noted of it.
+    if (text == cp1252::toUnicode(m_table.textAt(row, column))) {
+        m_table.acceptValue(row, column);
         return true;
+    }
     m_table.edit();
     try {
         m_table.field(column).setText(cp1252::fromUnicode(text));
