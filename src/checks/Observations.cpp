@@ -3,6 +3,7 @@
 #include "model/RecordTable.h"
 
 #include <algorithm>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -19,10 +20,18 @@ template <typename Work> void inParts(int count, const Work &work)
     const int threads =
         std::clamp(int(std::thread::hardware_concurrency()), 1, std::max(1, count / kRowsWorthAThread));
     const int part = (count + threads - 1) / threads;
+    const auto run = [&work, part, count](int t) { work(t * part, std::min(count, (t + 1) * part)); };
     std::vector<std::jthread> helpers;
-    for (int t = 1; t < threads; ++t)
-        helpers.emplace_back([&work, t, part, count] { work(t * part, std::min(count, (t + 1) * part)); });
-    work(0, std::min(count, part));
+    int started = 1;
+    try {
+        for (; started < threads; ++started)
+            helpers.emplace_back(run, started);
+    } catch (const std::system_error &) {
+        // The system has no thread to spare: the parts not started are checked here.
+    }
+    run(0);
+    for (int t = started; t < threads; ++t)
+        run(t);
 }
 
 } // namespace

@@ -486,13 +486,12 @@ bool RecordTable::writeTextAt(int row, int position, QByteArrayView text)
 {
     char *bytes = storedBytes(row, position, FieldKind::Text);
     const FieldPlace &place = placeOf(position);
-    const bool noted = dropFromNote(row, FieldSet().set(std::size_t(position)), false);
     if (storedValue(rowBytes(row), position).text
         == text.first(std::min<qsizetype>(text.size(), place.size))) {
-        if (noted)
-            noteDropped(row);
+        acceptValue(row, position);
         return false;
     }
+    forgetField(row, position);
     writeText(bytes, place, text);
     storedRowChanged(row, position);
     return true;
@@ -505,13 +504,12 @@ bool RecordTable::writeIntegerAt(int row, int position, qint64 value)
                            .arg(value)
                            .arg(fieldName(position)));
     char *bytes = storedBytes(row, position, FieldKind::Integer);
-    const bool noted = dropFromNote(row, FieldSet().set(std::size_t(position)), false);
     const StoredValue stored = storedValue(rowBytes(row), position);
     if (stored.isSet && stored.number == double(value)) {
-        if (noted)
-            noteDropped(row);
+        acceptValue(row, position);
         return false;
     }
+    forgetField(row, position);
     writeInteger(bytes, qint32(value));
     storedRowChanged(row, position);
     return true;
@@ -654,8 +652,13 @@ void RecordTable::setReaderNote(int row, ReaderNote note)
 
 void RecordTable::acceptValue(int row, int position)
 {
-    if (dropFromNote(row, FieldSet().set(std::size_t(position)), false))
+    if (forgetField(row, position))
         noteDropped(row);
+}
+
+bool RecordTable::forgetField(int row, int position)
+{
+    return dropFromNote(row, FieldSet().set(std::size_t(position)), false);
 }
 
 void RecordTable::markLineReviewed()

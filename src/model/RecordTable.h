@@ -198,6 +198,8 @@ private:
     // Drops what the row's note says of those fields and, when `shape`, of the line's shape;
     // answers whether the note changed.
     bool dropFromNote(int row, const FieldSet &fields, bool shape);
+    // The same for one field, written before the signal that tells of the write.
+    bool forgetField(int row, int position);
     void noteDropped(int row);
     // Adds an empty pending row at `row`, made current before the insertion is signalled.
     void insertRowAt(int row);
